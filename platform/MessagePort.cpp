@@ -1,17 +1,19 @@
 #include "platform/MessagePort.h"
 
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QMetaObject>
 #include <QSocketNotifier>
 #include <QThread>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <future>
 #include <map>
 #include <mutex>
 
@@ -28,12 +30,24 @@ struct Datagram {
 };
 static_assert(sizeof(Datagram) == 24);
 
-// Ports of this process by class name. Ports come and go on the main thread only; other threads
-// look them up under the lock.
-// A forked child inherits a copy of the map but not the ports: entries count in their own process.
+// A message waiting for the main thread; a send from another thread waits on `handled`.
+struct PendingMessage {
+  std::string className;
+  TWindowMessage message;
+  std::promise<void>* handled = nullptr;
+};
+
+// Ports of this process by class name, and the queue that carries messages from other threads to
+// the main thread. The queue is ours (a mutex and an eventfd that wakes a notifier on the main
+// thread) rather than Qt's cross-thread calls, so that every hand-over is visible to the thread
+// sanitizer. Ports come and go on the main thread only. A forked child inherits a copy of the map
+// but not the ports: entries count only in their own process.
 struct PortRegistry {
   std::mutex mutex;
   std::map<std::string, std::pair<pid_t, MessageHandler>> handlers;
+  std::deque<PendingMessage> queue;
+  int wakeFd = -1;
+  std::unique_ptr<QSocketNotifier> wakeNotifier;
 };
 
 PortRegistry& Registry() {
@@ -53,13 +67,66 @@ void Deliver(const std::string& className, const TWindowMessage& message) {
   handler(message);
 }
 
+// Main thread: delivers everything queued so far.
+void DrainQueue() {
+  PortRegistry& registry = Registry();
+  uint64_t wakeups = 0;
+  if (registry.wakeFd >= 0) (void)!::read(registry.wakeFd, &wakeups, sizeof wakeups);
+  for (;;) {
+    PendingMessage pending;
+    {
+      std::lock_guard lock(registry.mutex);
+      if (registry.queue.empty()) return;
+      pending = std::move(registry.queue.front());
+      registry.queue.pop_front();
+    }
+    Deliver(pending.className, pending.message);
+    if (pending.handled) pending.handled->set_value();
+  }
+}
+
+// Main thread, registry locked: the wake-up channel exists while any port does.
+void StartQueueLocked() {
+  PortRegistry& registry = Registry();
+  if (registry.wakeFd >= 0) return;
+  registry.wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  registry.wakeNotifier = std::make_unique<QSocketNotifier>(registry.wakeFd, QSocketNotifier::Read);
+  QObject::connect(registry.wakeNotifier.get(), &QSocketNotifier::activated, [] { DrainQueue(); });
+}
+
+// Main thread, registry locked, last port gone: releases waiting senders and the channel.
+void StopQueueLocked() {
+  PortRegistry& registry = Registry();
+  for (PendingMessage& pending : registry.queue)
+    if (pending.handled) pending.handled->set_value();
+  registry.queue.clear();
+  registry.wakeNotifier.reset();
+  if (registry.wakeFd >= 0) ::close(registry.wakeFd);
+  registry.wakeFd = -1;
+}
+
+// Queues a message for a port of this process; false when there is none.
+bool Enqueue(const std::string& className, const TWindowMessage& message, std::promise<void>* handled) {
+  PortRegistry& registry = Registry();
+  std::lock_guard lock(registry.mutex);
+  const auto found = registry.handlers.find(className);
+  if (found == registry.handlers.end() || found->second.first != ::getpid() || registry.wakeFd < 0) return false;
+  registry.queue.push_back({className, message, handled});
+  const uint64_t one = 1;
+  (void)!::write(registry.wakeFd, &one, sizeof one);
+  return true;
+}
+
 bool LocalPortExists(const std::string& className) {
   std::lock_guard lock(Registry().mutex);
   const auto found = Registry().handlers.find(className);
   return found != Registry().handlers.end() && found->second.first == ::getpid();
 }
 
-QObject* MainThreadContext() { return QCoreApplication::instance(); }
+bool OnMainThread() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && QThread::currentThread() == app->thread();
+}
 
 sockaddr_un SocketAddress(const std::string& className) {
   sockaddr_un address{};
@@ -155,6 +222,7 @@ MessagePort::MessagePort(std::string className, MessageHandler handler) : classN
   {
     std::lock_guard lock(Registry().mutex);
     Registry().handlers[className_] = {::getpid(), std::move(handler)};
+    StartQueueLocked();
   }
   listener_ = std::make_unique<Listener>(className_);
 }
@@ -163,6 +231,7 @@ MessagePort::~MessagePort() {
   listener_.reset();
   std::lock_guard lock(Registry().mutex);
   Registry().handlers.erase(className_);
+  if (Registry().handlers.empty()) StopQueueLocked();
 }
 
 bool MessagePort::reachableFromOtherProcesses() const { return listener_ && listener_->bound(); }
@@ -170,23 +239,20 @@ bool MessagePort::reachableFromOtherProcesses() const { return listener_ && list
 bool FindWindow(const std::string& className) { return LocalPortExists(className) || RemotePortExists(className); }
 
 bool PostMessage(const std::string& className, const TWindowMessage& message) {
-  if (!LocalPortExists(className)) return SendDatagram(className, message);
-  QObject* context = MainThreadContext();
-  if (!context) return false;
-  return QMetaObject::invokeMethod(context, [className, message] { Deliver(className, message); },
-                                   Qt::QueuedConnection);
+  return Enqueue(className, message, nullptr) || (!LocalPortExists(className) && SendDatagram(className, message));
 }
 
 bool SendMessage(const std::string& className, const TWindowMessage& message) {
   if (!LocalPortExists(className)) return SendDatagram(className, message);
-  QObject* context = MainThreadContext();
-  if (!context) return false;
-  if (QThread::currentThread() == context->thread()) {
+  if (OnMainThread()) {
     Deliver(className, message);
     return true;
   }
-  return QMetaObject::invokeMethod(context, [className, message] { Deliver(className, message); },
-                                   Qt::BlockingQueuedConnection);
+  std::promise<void> handled;
+  std::future<void> done = handled.get_future();
+  if (!Enqueue(className, message, &handled)) return false;
+  done.wait();
+  return true;
 }
 
 }  // namespace velmara::platform

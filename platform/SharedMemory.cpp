@@ -34,9 +34,11 @@ int CreateObject(const std::string& name, std::size_t size) {
   return fd;
 }
 
+// pthread_mutex_timedlock counts on the realtime clock; its interceptor is what lets the thread
+// sanitizer follow the lock.
 timespec DeadlineAfter(int milliseconds) {
   timespec now{};
-  ::clock_gettime(CLOCK_MONOTONIC, &now);
+  ::clock_gettime(CLOCK_REALTIME, &now);
   long long nanoseconds = now.tv_nsec + static_cast<long long>(milliseconds % 1000) * 1000000LL;
   now.tv_sec += milliseconds / 1000 + nanoseconds / 1000000000LL;
   now.tv_nsec = static_cast<long>(nanoseconds % 1000000000LL);
@@ -133,7 +135,7 @@ LockResult SharedMutex::lock(int timeoutMs) {
     result = ::pthread_mutex_lock(mutex());
   } else {
     const timespec deadline = DeadlineAfter(timeoutMs);
-    result = ::pthread_mutex_clocklock(mutex(), CLOCK_MONOTONIC, &deadline);
+    result = ::pthread_mutex_timedlock(mutex(), &deadline);
   }
   switch (result) {
     case 0:
