@@ -38,9 +38,9 @@ TShipData::~TShipData() {
   }
 }
 
-void TShipData::Configure(Block& block, const TSharedBlockSpec& spec, bool readOnly) {
-  block.memory.SetName(spec.name);
-  block.memory.Size = spec.size;
+void TShipData::Configure(Block& block, const TSharedBlockInfo& info, bool readOnly) {
+  block.memory.SetName(info.name);
+  block.memory.Size = info.size;
   block.memory.Timeout = 5000;
   block.memory.ReadOnly = readOnly;
 }

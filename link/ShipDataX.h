@@ -14,16 +14,16 @@
 
 namespace velmara {
 
-struct TSharedBlockSpec {
+struct TSharedBlockInfo {
   const char* name;
   int size;
 };
 
-constexpr TSharedBlockSpec VesselBlock{"KVTNAUTREC_DATA", VesselBlockSize};
-constexpr TSharedBlockSpec PlotterDataBlock{"TVP_Data", 211};
-constexpr TSharedBlockSpec PlotterMarksBlock{"TVP_Marks", 3458};
-constexpr TSharedBlockSpec PlotterLinesBlock{"TVP_Lines", 103042};
-constexpr TSharedBlockSpec NavigationBlock{"VELMARANAV", 137};  // declared, never opened
+constexpr TSharedBlockInfo VesselBlock{"KVTNAUTREC_DATA", VesselBlockSize};
+constexpr TSharedBlockInfo PlotterDataBlock{"TVP_Data", 211};
+constexpr TSharedBlockInfo PlotterMarksBlock{"TVP_Marks", 3458};
+constexpr TSharedBlockInfo PlotterLinesBlock{"TVP_Lines", 103042};
+constexpr TSharedBlockInfo NavigationBlock{"VELMARANAV", 137};  // declared, never opened
 
 // The warning shown when the logging program's block stays unavailable.
 inline constexpr const char* NautrecMissingWarning =
@@ -75,7 +75,7 @@ private:
     TKVTSharedMemory memory;
     void* view = nullptr;
   };
-  static void Configure(Block& block, const TSharedBlockSpec& spec, bool readOnly);
+  static void Configure(Block& block, const TSharedBlockInfo& info, bool readOnly);
   static bool OpenAndMap(Block& block);
   void* PlotterView(Block& block, int& failedOpens, int wrapAbove);
   void CountVesselFailure();

@@ -84,17 +84,17 @@ bool ParseOptions(int argc, char** argv, Options& o) {
       o.script.status = static_cast<uint16_t>(value);
     } else if (arg == "--turn" && i + 1 < argc) {
       CourseChange change;
-      const std::string spec = argv[++i];
-      const auto first = spec.find(':');
-      const auto second = spec.find(':', first == std::string::npos ? first : first + 1);
-      const auto at = ParseFloat(spec.substr(0, first));
-      const auto heading = first == std::string::npos ? std::nullopt : ParseFloat(spec.substr(first + 1, second - first - 1));
+      const std::string turn = argv[++i];
+      const auto first = turn.find(':');
+      const auto second = turn.find(':', first == std::string::npos ? first : first + 1);
+      const auto at = ParseFloat(turn.substr(0, first));
+      const auto heading = first == std::string::npos ? std::nullopt : ParseFloat(turn.substr(first + 1, second - first - 1));
       ok = at && heading;
       if (ok) {
         change.atSeconds = *at;
         change.heading = *heading;
         if (second != std::string::npos) {
-          const auto speed = ParseFloat(spec.substr(second + 1));
+          const auto speed = ParseFloat(turn.substr(second + 1));
           ok = speed.has_value();
           if (ok) change.speedKnots = *speed;
         }
