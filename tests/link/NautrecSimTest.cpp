@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "link/ShipDataX.h"
+#include "platform/ProgramDir.h"
 #include "tests/support/IsolatedNames.h"
 #include "tools/nautrec/NmeaReplay.h"
 #include "tools/nautrec/VesselScript.h"
@@ -108,7 +109,8 @@ TEST(VesselScript, SteersTheScriptedCourseAndTowsTheNetBehind) {
 class SimulatorProcess {
 public:
   SimulatorProcess(std::vector<std::string> args, const std::string& outputFile) {
-    args.insert(args.begin(), "./nautrec-sim");
+    // The simulator sits at the top of the build folder, above the test programs.
+    args.insert(args.begin(), (ProgramDir().parent_path() / "nautrec-sim").string());
     pid_ = ::fork();
     if (pid_ == 0) {
       std::freopen(outputFile.c_str(), "w", stdout);
