@@ -341,6 +341,20 @@ void NeighbourSearch::walk_bands(const XOrdered& s, std::int32_t k, Probe& probe
 // computed together; then the three short lists are merged into walk order and met against the
 // radius as it shrinks. A stream with more candidates than a batch holds (a radius spanning
 // many soundings) leaves the walk to walk_merging.
+// Which of three streams holds the next member in walk order (ties go to the lower stream).
+template <bool Leftward>
+inline int NextInWalkOrder(const std::int32_t (&head)[3]) {
+  int t = 0;
+  if (Leftward) {
+    t = head[1] > head[t] ? 1 : t;
+    t = head[2] > head[t] ? 2 : t;
+  } else {
+    t = head[1] < head[t] ? 1 : t;
+    t = head[2] < head[t] ? 2 : t;
+  }
+  return t;
+}
+
 template <bool Leftward>
 void NeighbourSearch::walk_streams(const XOrdered& s, const std::int32_t (&start)[3],
                                    const std::int32_t (&limit)[3], Probe& probe,
@@ -378,14 +392,7 @@ void NeighbourSearch::walk_streams(const XOrdered& s, const std::int32_t (&start
     for (int i = 0; i < 3; ++i) {
       head[i] = at[i] < lists[i].count ? lists[i].pos[at[i]] : kDone;
     }
-    int t = 0;
-    if (Leftward) {
-      t = head[1] > head[t] ? 1 : t;
-      t = head[2] > head[t] ? 2 : t;
-    } else {
-      t = head[1] < head[t] ? 1 : t;
-      t = head[2] < head[t] ? 2 : t;
-    }
+    const int t = NextInWalkOrder<Leftward>(head);
     if (head[t] == kDone) {
       return;
     }
@@ -429,14 +436,7 @@ void NeighbourSearch::walk_merging(const XOrdered& s, const std::int32_t (&start
   while (walking) {
     batch.count = 0;
     while (batch.count < Batch::kSize) {
-      int t = 0;
-      if (Leftward) {
-        t = head[1] > head[t] ? 1 : t;
-        t = head[2] > head[t] ? 2 : t;
-      } else {
-        t = head[1] < head[t] ? 1 : t;
-        t = head[2] < head[t] ? 2 : t;
-      }
+      const int t = NextInWalkOrder<Leftward>(head);
       if (head[t] == kDone) {
         walking = false;
         break;
