@@ -11,7 +11,7 @@ packages=(
   # OpenGL loading, maths, meshes, fonts
   libepoxy-dev libgl-dev libegl-dev libglm-dev libassimp-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
   # Firebird, embedded engine and tools
-  firebird3.0-server-core firebird3.0-utils libfbclient2
+  firebird3.0-server-core firebird3.0-utils libfbclient2 firebird-dev
   # recording
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   # tests and benchmarks
