@@ -191,19 +191,19 @@ TEST_F(ShipDataTest, NetReadingCarriesTheSensorFields) {
     float average = 0;
     bool bit5 = false, bit4 = true;
     ASSERT_TRUE(ship.ReadNetSensor(false, record, average, bit5, bit4));
-    EXPECT_EQ(record.Kind, kind);
+    EXPECT_EQ(+record.Kind, kind);
     EXPECT_TRUE(bit5);
     EXPECT_FALSE(bit4);
-    EXPECT_EQ(record.NetDepth, 120.5f);
-    EXPECT_EQ(record.NetHeight, 4.5f);
-    EXPECT_EQ(record.SensorValue2, 2.0f);
-    EXPECT_EQ(record.Spread, 31.0f);
-    EXPECT_EQ(record.SensorValue4, 3.0f);
-    EXPECT_EQ(record.SensorValue5, 9.5f);
-    EXPECT_EQ(record.Latitude, 62.01);
-    EXPECT_EQ(record.Longitude, 5.02);
-    EXPECT_EQ(record.SecondLatitude, 62.03);
-    EXPECT_EQ(record.SecondLongitude, 5.04);
+    EXPECT_EQ(+record.NetDepth, 120.5f);
+    EXPECT_EQ(+record.NetHeight, 4.5f);
+    EXPECT_EQ(+record.SensorValue2, 2.0f);
+    EXPECT_EQ(+record.Spread, 31.0f);
+    EXPECT_EQ(+record.SensorValue4, 3.0f);
+    EXPECT_EQ(+record.SensorValue5, 9.5f);
+    EXPECT_EQ(+record.Latitude, 62.01);
+    EXPECT_EQ(+record.Longitude, 5.02);
+    EXPECT_EQ(+record.SecondLatitude, 62.03);
+    EXPECT_EQ(+record.SecondLongitude, 5.04);
   }
 }
 
@@ -224,7 +224,7 @@ TEST_F(ShipDataTest, NetReadingWaitsForTheLoggersWrite) {
   float average = 0;
   bool bit5 = false, bit4 = false;
   EXPECT_TRUE(ship.ReadNetSensor(false, record, average, bit5, bit4));
-  EXPECT_EQ(record.Latitude, 61.5);
+  EXPECT_EQ(+record.Latitude, 61.5);
   logger.join();
 }
 
@@ -293,8 +293,8 @@ TEST_F(ShipDataTest, StatusRecordCopiesTheLoggersValues) {
   ASSERT_TRUE(ship.ReadStatusRecord(record));
   EXPECT_EQ(record.StatusValue0, 1.5);
   EXPECT_EQ(record.StatusValue8, 2.5);
-  EXPECT_EQ(record.Latitude, 62.5);
-  EXPECT_EQ(record.Longitude, 5.5);
+  EXPECT_EQ(+record.Latitude, 62.5);
+  EXPECT_EQ(+record.Longitude, 5.5);
   EXPECT_EQ(record.Channel103, 103);
   EXPECT_TRUE(record.Flag170);
   EXPECT_EQ(record.TideValid, -1);
