@@ -2,6 +2,8 @@
 
 #include <epoxy/gl.h>
 
+#include <algorithm>
+
 namespace velmara::scene {
 namespace {
 
@@ -11,6 +13,10 @@ std::string GlString(GLenum name) {
 }
 
 }  // namespace
+
+bool GlInfo::hasExtension(std::string_view name) const {
+  return std::find(extensions.begin(), extensions.end(), name) != extensions.end();
+}
 
 GlInfo QueryGlInfo() {
   GlInfo info;
@@ -22,6 +28,13 @@ GlInfo QueryGlInfo() {
   info.minor = version % 10;
   info.multitexture = version >= 13;
   glGetIntegerv(GL_MAX_TEXTURE_IMAGE_UNITS, &info.textureUnits);
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &info.maxTextureSize);
+  GLint count = 0;
+  glGetIntegerv(GL_NUM_EXTENSIONS, &count);
+  for (GLint i = 0; i < count; ++i) {
+    const auto* name = reinterpret_cast<const char*>(glGetStringi(GL_EXTENSIONS, static_cast<GLuint>(i)));
+    if (name) info.extensions.emplace_back(name);
+  }
   return info;
 }
 

@@ -3,6 +3,8 @@
 // frame-rate line read this. Needs a current context on the calling thread.
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace velmara::scene {
 
@@ -16,6 +18,10 @@ struct GlInfo {
   bool multitexture = false;
   // Texture image units a fragment shader can use.
   int textureUnits = 0;
+  int maxTextureSize = 0;
+  std::vector<std::string> extensions;
+
+  bool hasExtension(std::string_view name) const;
 };
 
 GlInfo QueryGlInfo();
