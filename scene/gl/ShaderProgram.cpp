@@ -12,21 +12,18 @@ struct ShaderTraits {
 };
 using ShaderName = GlName<ShaderTraits>;
 
-std::string shaderLog(GLuint shader) {
+// The info log of a shader or program, through the matching pair of GL queries.
+template <typename GetParameter, typename GetLog>
+std::string infoLog(GLuint id, GetParameter getParameter, GetLog getLog) {
   GLint length = 0;
-  glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+  getParameter(id, GL_INFO_LOG_LENGTH, &length);
   std::vector<char> log(static_cast<std::size_t>(length) + 1, '\0');
-  glGetShaderInfoLog(shader, length, nullptr, log.data());
+  getLog(id, length, nullptr, log.data());
   return log.data();
 }
 
-std::string programLog(GLuint program) {
-  GLint length = 0;
-  glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-  std::vector<char> log(static_cast<std::size_t>(length) + 1, '\0');
-  glGetProgramInfoLog(program, length, nullptr, log.data());
-  return log.data();
-}
+std::string shaderLog(GLuint shader) { return infoLog(shader, glGetShaderiv, glGetShaderInfoLog); }
+std::string programLog(GLuint program) { return infoLog(program, glGetProgramiv, glGetProgramInfoLog); }
 
 Result<ShaderName> compile(GLenum stage, std::string_view source, std::string_view label) {
   ShaderName shader(glCreateShader(stage));
