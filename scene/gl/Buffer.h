@@ -30,7 +30,10 @@ public:
 
   // Replaces the whole content. Storage that is large enough is written over rather than
   // allocated afresh: reallocating every frame costs a software driver a page fault per page.
+  // A null `data` only sizes the storage.
   void setData(const void* data, std::size_t bytes, Usage usage);
+  // Writes part of the storage; nothing when the range does not fit in it.
+  void setSubData(std::size_t offset, const void* data, std::size_t bytes);
   template <typename T>
   void setData(std::span<const T> data, Usage usage) {
     setData(data.data(), data.size_bytes(), usage);

@@ -93,6 +93,7 @@ void GpuResources::endFrame() {
   if (frame_ % 30 != 0) return;
   std::erase_if(meshes_, [&](const auto& entry) { return frame_ - entry.second.lastUsed > kKeepFrames; });
   std::erase_if(textures_, [&](const auto& entry) { return frame_ - entry.second.lastUsed > kKeepFrames; });
+  std::erase_if(customs_, [&](const auto& entry) { return frame_ - entry.second.lastUsed > kKeepFrames; });
 }
 
 }  // namespace velmara::scene

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <unordered_map>
@@ -38,6 +39,14 @@ struct GpuMesh {
   std::uint64_t lastUsed = 0;
 };
 
+// GPU data a custom drawer keeps from frame to frame (a terrain's vertex slots), held here so
+// that it is freed while its context is current. Dropped like the other copies when no frame has
+// used it for a while: a drawer must expect to find it new.
+class CustomGpuState {
+public:
+  virtual ~CustomGpuState() = default;
+};
+
 class GpuResources {
 public:
   explicit GpuResources(gl::GlState& state) : state_(state) {}
@@ -50,6 +59,15 @@ public:
   const gl::Texture& white();
   const gl::Sampler& sampler(TextureFilter minification, TextureFilter magnification, TextureWrap wrap);
 
+  // The drawer's state under its resource id, made on first use. One type per key.
+  template <typename T>
+  T& customState(std::uint64_t key) {
+    CustomEntry& entry = customs_[key];
+    if (!entry.state) entry.state = std::make_unique<T>(state_);
+    entry.lastUsed = frame_;
+    return static_cast<T&>(*entry.state);
+  }
+
   // Ends a frame: forgets copies no frame has used for a while.
   void endFrame();
 
@@ -59,8 +77,14 @@ private:
     std::uint64_t lastUsed = 0;
   };
 
+  struct CustomEntry {
+    std::unique_ptr<CustomGpuState> state;
+    std::uint64_t lastUsed = 0;
+  };
+
   gl::GlState& state_;
   std::uint64_t frame_ = 1;
+  std::unordered_map<std::uint64_t, CustomEntry> customs_;
   std::unordered_map<std::uint64_t, GpuMesh> meshes_;
   std::unordered_map<std::uint64_t, TextureEntry> textures_;
   std::optional<gl::Texture> white_;
