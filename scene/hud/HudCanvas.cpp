@@ -17,10 +17,11 @@ void HudCanvas::drawImage(const Image& image, const glm::vec2& topLeft, const gl
 }
 
 void HudCanvas::drawText(const BitmapFont& font, std::string_view utf8, const glm::vec2& topLeft, const Colour& colour,
-                         TextAlignment alignment) {
+                         TextAlignment alignment, float scale) {
   const Image* atlas = font.atlas().get();
+  const glm::vec4 origin(topLeft, topLeft);
   font.layout(utf8, topLeft, alignment, [&](const glm::vec4& screen, const glm::vec4& uv) {
-    quads_.push_back(HudQuad{screen, uv, colour, atlas});
+    quads_.push_back(HudQuad{origin + (screen - origin) * scale, uv, colour, atlas});
   });
 }
 

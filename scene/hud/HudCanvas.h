@@ -30,8 +30,9 @@ public:
   void fillRect(const glm::vec2& topLeft, const glm::vec2& size, const Colour& colour);
   // The picture must outlive the frame (objects own theirs).
   void drawImage(const Image& image, const glm::vec2& topLeft, const glm::vec2& size, const Colour& tint = Colour(1.0f));
+  // `scale` enlarges the glyphs about the top-left corner (a layout made for a smaller screen).
   void drawText(const BitmapFont& font, std::string_view utf8, const glm::vec2& topLeft, const Colour& colour,
-                TextAlignment alignment = TextAlignment::Left);
+                TextAlignment alignment = TextAlignment::Left, float scale = 1.0f);
 
   const std::vector<HudQuad>& quads() const { return quads_; }
 
