@@ -102,17 +102,22 @@ function(velmara_add_test target)
 endfunction()
 
 # Data made at build time by a generator program of tools/: OUTPUTS are paths below data/ of the
-# program folder; the generator is run as `tool ARGS...` in the program folder.
+# program folder, PROGRAM_OUTPUTS paths below the program folder itself (files the program looks
+# for beside its executable); the generator is run as `tool ARGS...` in the program folder and
+# again when it or one of the DEPENDS files (its sources of data) changes.
 function(velmara_generate_data name)
-  cmake_parse_arguments(ARG "" "TOOL" "OUTPUTS;ARGS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TOOL" "OUTPUTS;PROGRAM_OUTPUTS;ARGS;DEPENDS" ${ARGN})
   set(outputs "")
   foreach(output IN LISTS ARG_OUTPUTS)
     list(APPEND outputs ${VELMARA_DATA_DIR}/${output})
   endforeach()
+  foreach(output IN LISTS ARG_PROGRAM_OUTPUTS)
+    list(APPEND outputs ${VELMARA_PROGRAM_DIR}/${output})
+  endforeach()
   add_custom_command(OUTPUT ${outputs}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${VELMARA_DATA_DIR}
     COMMAND $<TARGET_FILE:${ARG_TOOL}> ${ARG_ARGS}
-    DEPENDS ${ARG_TOOL}
+    DEPENDS ${ARG_TOOL} ${ARG_DEPENDS}
     WORKING_DIRECTORY ${VELMARA_PROGRAM_DIR}
     COMMENT "Generating ${name}")
   add_custom_target(velmara_data_${name} DEPENDS ${outputs})
