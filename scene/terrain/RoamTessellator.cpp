@@ -29,7 +29,7 @@ void RoamTessellator::tessellate(std::span<const RoamPatch> patches, std::span<c
     if (!patches_[p].refine) continue;
     for (int r = 0; r < 2; ++r) refine(rootNode(p, r), p, r, 1, patches_[p].patch->root(r), 0);
   }
-  emit();
+  emitIndices();
 }
 
 void RoamTessellator::linkRoots(std::span<const RoamPatch> patches) {
@@ -121,7 +121,7 @@ void RoamTessellator::replaceNeighbour(int node, int from, int to) {
   }
 }
 
-void RoamTessellator::emit() {
+void RoamTessellator::emitIndices() {
   indices_.resize(3 * leaves_);
   std::uint32_t* out = indices_.data();
   for (std::size_t n = 0; n < used_; ++n) {

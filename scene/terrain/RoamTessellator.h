@@ -84,7 +84,7 @@ private:
   bool split(int node);
   void halve(int node);
   void replaceNeighbour(int node, int from, int to);
-  void emit();
+  void emitIndices();
 
   template <typename Visit>
   void walkLeaves(int node, const BinTriangle& triangle, int patch, Visit& visit) const {

@@ -1,5 +1,7 @@
 #include "tools/terrain-view/SampleTerrain.h"
 
+#include "colour/Shading.h"
+#include "colour/TerrainSceneMaterials.h"
 #include "scene/objects/Dummy.h"
 
 #include <glm/glm.hpp>
@@ -20,10 +22,6 @@ constexpr SampleScene kScenes[] = {
 
 // The demonstration scenes' vertical exaggeration.
 constexpr float kExaggeration = 2.0f;
-
-std::uint32_t packed(const TRgb& c) {
-  return (std::uint32_t{c.r} << 24) | (std::uint32_t{c.g} << 16) | (std::uint32_t{c.b} << 8) | 0xFFu;
-}
 
 }  // namespace
 
@@ -91,29 +89,14 @@ SampleTerrain::SampleTerrain(const SampleScene& scene, const std::filesystem::pa
 }
 
 void SampleTerrain::buildMaterials(const std::filesystem::path& dataFolder) {
+  TTerrainSceneMaterials materials(library_);
+  const std::string failure = materials.Apply(TerrainMaterialsFor(TTexturingPath::Full, TPaletteKind::pkDepth));
+  if (!failure.empty()) throw std::runtime_error(failure);
   const TWindowBounds bounds = source_.Bounds();
-  const int n = source_.GridSize();
-  std::vector<std::uint8_t> normals(static_cast<std::size_t>(n) * n * 4);
-  source_.ReadNormalMap([&](const std::uint32_t* pixels) { std::memcpy(normals.data(), pixels, normals.size()); });
-  scene::Material& shader = library_.add("shader");
-  shader.lit = false;
-  shader.texture.image = std::make_shared<const scene::Image>(n, n, std::move(normals));
-  shader.texture.mode = scene::TextureMode::Replace;
-  shader.texture.minFilter = scene::TextureFilter::Linear;
-  shader.texture.offset = {-static_cast<float>(bounds.Left) / 1024.0f, static_cast<float>(bounds.Bottom) / 1024.0f};
+  source_.ReadNormalMap([&](const std::uint32_t* pixels) { materials.SetNormalMap(pixels, source_.GridSize(), bounds.Left, bounds.Bottom); });
   // The light vector of the relief shading from the south-east, fairly high.
   const glm::vec3 light = glm::normalize(glm::vec3(-0.5f, -0.6f, 0.6f));
-  shader.diffuse = scene::Colour(0.5f + 0.5f * light.x, 0.5f + 0.5f * light.z, 0.9f, 0.0f);
-  shader.secondTexture = "contrast";
-  shader.combinerMaterials = {"texture", "landtex"};
-  const scene::Status combined = shader.setCombinerLines(
-      {"Tex0:=Dot3(Tex0, PrimaryColor);", "Tex1:=Interpolate(Tex0, Tex1, EnvCol);", "Tex2:=Tex1*Tex2;", "Tex3:=Tex2*Tex3;"});
-  if (!combined) throw std::runtime_error(combined.error());
-
-  scene::Material& contrast = library_.add("contrast");
-  contrast.texture.image = std::make_shared<const scene::Image>(scene::Image::filled(1, 1, 0xFFFFFFFFu));
-  contrast.texture.environmentColour = scene::colourFromBgr(0x999999);
-
+  materials.SetLightVector({0.5f + 0.5f * light.x, 0.5f + 0.5f * light.z, 0.9f, 0.0f});
   TDepthPalette palette;
   const TPaletteFileResult loaded = palette.LoadFile((dataFolder / "pal0.cpt").string());
   if (!loaded.ok()) throw std::runtime_error(loaded.message);
@@ -121,18 +104,7 @@ void SampleTerrain::buildMaterials(const std::filesystem::path& dataFolder) {
   palette.Smooth = true;
   palette.SpreadOverRange(static_cast<int32_t>(range.Max), static_cast<int32_t>(range.Min));
   palette.BuildStrip();
-  scene::Image strip(TDepthPalette::StripWidth, 1, std::vector<std::uint8_t>(TDepthPalette::StripWidth * 4));
-  for (int x = 0; x < TDepthPalette::StripWidth; ++x) strip.setPixel(x, 0, packed(palette.Strip[x]));
-  scene::Material& texture = library_.add("texture");
-  texture.texture.image = std::make_shared<const scene::Image>(std::move(strip));
-  texture.texture.wrap = scene::TextureWrap::Clamp;
-  texture.texture.coordinates = scene::TexCoordSource::ObjectLinear;
-  const float span = static_cast<float>(palette.ZStripEnd - palette.ZMin);
-  texture.texture.planeS = {0.0f, 0.0f, 1.0f / span, -static_cast<float>(palette.ZMin) / span};
-  texture.texture.planeT = {0.0f, 0.0f, 0.0f, 0.0f};
-
-  scene::Material& land = library_.add("landtex");
-  land.texture.image = std::make_shared<const scene::Image>(scene::Image::filled(1, 1, 0xFFFFFFFFu));
+  materials.SetDepthStrip(palette);
 }
 
 void SampleTerrain::showContours(bool on) {

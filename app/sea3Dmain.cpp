@@ -1,0 +1,265 @@
+#include "app/sea3Dmain.h"
+
+#include "app/shell/ErrorLog.h"
+#include "app/shell/GraphicsProbe.h"
+#include "app/shell/ProgramValues.h"
+#include "app/view/SceneView.h"
+#include "controls/KVTTransBtn.h"
+#include "platform/Registry.h"
+#include "terrain/ProgressState.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QSessionManager>
+#include <QUrl>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace velmara {
+namespace {
+
+constexpr const char* kDefaultBoat = "c:/velmara3D/boats/fishingboats/trawler.obj";
+
+std::string ProgramFile(const std::string& relative) { return Program().ProgramDir + "/" + relative; }
+
+// The program's pictures, from data/pictures as RGBA.
+std::shared_ptr<const scene::Image> Picture(const std::string& name) {
+  QImage image(QString::fromStdString(ProgramFile("data/pictures/" + name + ".png")));
+  if (image.isNull()) return nullptr;
+  image = image.convertToFormat(QImage::Format_RGBA8888);
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(image.width()) * image.height() * 4);
+  for (int y = 0; y < image.height(); ++y)
+    std::memcpy(rgba.data() + static_cast<std::size_t>(y) * image.width() * 4, image.constScanLine(y), static_cast<std::size_t>(image.width()) * 4);
+  return std::make_shared<const scene::Image>(image.width(), image.height(), std::move(rgba));
+}
+
+TImageList ToolImages(const char* file) {
+  const QPixmap strip(QString::fromStdString(ProgramFile(std::string("data/pictures/") + file)));
+  return strip.isNull() ? TImageList(QSize(32, 32)) : TImageList::FromStrip(strip, QSize(32, 32));
+}
+
+void Pump() { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); }
+
+}  // namespace
+
+TView3Dfrm::TView3Dfrm() : lightImages_(ToolImages("toolbar-light.png")), darkImages_(ToolImages("toolbar-dark.png")) {
+  setObjectName("View3Dfrm");
+  scene_ = std::make_unique<TMainScene>(Picture);
+  view_ = new TSceneView(scene_->Scene, this);
+  controls_ = BuildMainControls(*this, *view_, lightImages_);
+  port_ = std::make_unique<platform::MessagePort>(PortName, [this](const platform::TWindowMessage& m) {
+    if (m.number == ReloadBoatMessage) ReloadBoatFromRegistry();
+    if (m.number == CloseMessage) close();
+  });
+  ConnectHandlers();
+  FormCreate();
+}
+
+TView3Dfrm::~TView3Dfrm() { FormDestroy(); }
+
+void TView3Dfrm::ConnectHandlers() {
+  auto onClick = [this](const char* name, void (TView3Dfrm::*handler)()) {
+    if (auto* button = controls_.Get<TKVTTransparentButton>(name))
+      connect(button, &TKVTTransparentButton::OnClick, this, [this, handler] { (this->*handler)(); });
+  };
+  auto onAction = [this](const char* name, auto handler) {
+    if (QAction* action = controls_.Action(name)) connect(action, &QAction::triggered, this, handler);
+  };
+  onClick("btnStart", &TView3Dfrm::btnStartClick);
+  onAction("Exit1", [this] { close(); });
+  onAction("Help2", [this] { Help2Click(); });
+  onAction("About1", [this] { About1Click(); });
+  onAction("mnuViewErrorLog", [this] { mnuViewErrorLogClick(); });
+  onAction("mnuOnScreenKeyboard", [this] { mnuOnScreenKeyboardClick(); });
+  onAction("actBoatPainter", [this] { actBoatPainterExecute(); });
+  onAction("mnuDisplayPaletteToolbar", [this] { btnStartClick(); });
+  // A session that ends takes the program with it at once; no close handler runs.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [](QSessionManager&) { std::_Exit(0); });
+}
+
+void TView3Dfrm::FormCreate() {
+  TProgramValues& program = Program();
+  controls_.pnlLeftToolbar->hide();
+  if (const std::string note = TextureUnitNote(program.TextureUnitCount); !note.empty() && program.StartupStatus.empty())
+    ShowMessage(QString::fromStdString(note));
+  // The work area (the window-placement value is 0), one pixel less high.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    if (program.WindowPlacement == 2) {
+      setGeometry(0, 0, 800, 600);
+    } else if (program.WindowPlacement == 3) {
+      setGeometry(0, 0, 1024, 768);
+    } else {
+      setGeometry(area.x(), area.y(), area.width(), area.height() - 1);
+    }
+  }
+  if (program.StartupStatus != "GRAPHICCARDPROBLEM") {
+    SceneSetUp();
+  } else {
+    controls_.pnlTools->hide();
+    view_->hide();
+    controls_.pnlLeftToolbar->hide();
+    if (auto* system = menuBar()->findChild<QMenu*>("mnuSystem")) system->menuAction()->setEnabled(false);
+  }
+  TErrorLog(TErrorLog::FileFor(program.ProgramDir)).EnsureGraphicsLine(program.RendererInfo);
+  caption_ = "Velmara Graphics Test";
+  setWindowTitle(caption_);
+}
+
+void TView3Dfrm::SceneSetUp() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const TProgramValues& program = Program();
+  scene_->ApplyCameraResolution(program.CamRes());
+  controls_.pnlTools->show();
+  view_->show();
+  controls_.pnlLeftToolbar->show();
+  terrain_ = std::make_unique<TChartTerrain>(*scene_, Pump);
+  terrain_->OnError = [](const std::string& message) { TErrorLog(TErrorLog::FileFor(Program().ProgramDir)).Append(message, "terrain"); };
+  TChartTerrainSettings settings;
+  settings.RasterFile = ProgramFile("data/myIS2nmRaster.dat");
+  settings.PaletteFile = ProgramFile("data/pal0.cpt");
+  settings.Inshore = program.InshoreMode;
+  settings.TextureUnits = program.TextureUnitCount;
+  settings.ContourInterval = 5;
+  terrain_->StartUp(settings);
+  PlaceBoatAtStart();
+  terrain_->SetLightAngle(180, scene_->BoatForm->position());
+  const TBoatLoadResult boat = LoadBoatModel(*scene_, boat_, ProgramFile("trawler.obj"), kDefaultBoat);
+  if (!boat.error.empty()) ShowMessage(QString::fromStdString(boat.error));
+  view_->Cadencer().setProgress([this](double deltaTime, double newTime) { GLCadencer1Progress(deltaTime, newTime); });
+  view_->Cadencer().setEnabled(true);
+  view_->Viewer().setCamera(scene_->SkyCamera);
+  QApplication::restoreOverrideCursor();
+}
+
+void TView3Dfrm::PlaceBoatAtStart() {
+  const TGridPoint start = terrain_->StartPoint();
+  const glm::vec3 scale = scene_->TerrainRenderer1->scale();
+  const glm::vec3 boat(static_cast<float>(-start.x) * scale.x, 0.0f, static_cast<float>(start.y) * scale.y);
+  scene_->BoatCube->setPosition(boat);
+  scene_->SkyCube->setPosition(boat);
+  scene_->SeaPlane->setPosition({boat.x, 0.0f, boat.z});
+}
+
+void TView3Dfrm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TView3Dfrm::FormShow() {
+  const std::string& status = Program().StartupStatus;
+  if (status == "GRAPHICCARDPROBLEM" || status == "MISSINGDB") {
+    view_->Cadencer().setEnabled(false);
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return;
+  }
+  if (!isMinimized()) view_->setFocus();
+  if (auto* plotter = controls_.Get<TKVTTransparentButton>("btnPlotter")) plotter->SetAllImages(&lightImages_, 18);
+  // The sky camera a little round from straight behind, and the palette tool bar shown.
+  scene_->SkyCamera->moveAroundTarget(0.0f, 40.0f);
+  controls_.pnlLeftToolbar->hide();
+  btnStartClick();
+}
+
+void TView3Dfrm::btnStartClick() {
+  auto* button = controls_.Get<TKVTTransparentButton>("btnStart");
+  QAction* item = controls_.Action("mnuDisplayPaletteToolbar");
+  const bool show = controls_.pnlLeftToolbar->isHidden();
+  controls_.pnlLeftToolbar->setVisible(show);
+  if (item) item->setChecked(show);
+  if (button) button->setToolTip(show ? "Hide Palette toolbar" : "Show Palette toolbar");
+}
+
+void TView3Dfrm::GLCadencer1Progress(double, double) {
+  if (terrain_ && terrain_->ProcessHeightChange()) view_->update();
+  // The progress window goes once frames are being drawn.
+  platform::PostMessage("TProgressFrm", {ProgressWindowMessage, 0, 0});
+}
+
+void TView3Dfrm::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TView3Dfrm::FormClose() {
+  try {
+    view_->Cadencer().setEnabled(false);
+  } catch (const std::exception& error) {
+    ShowMessage(error.what());
+  }
+}
+
+void TView3Dfrm::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  // The view's GL objects go first, while its context still exists; then the source, whose
+  // loading thread must finish before the renderer that draws its tiles goes.
+  view_->SetRunning(false);
+  view_->Release();
+  Pump();
+  if (terrain_) terrain_->Shutdown();
+  Pump();
+  terrain_.reset();
+  port_.reset();
+}
+
+void TView3Dfrm::ReloadBoatFromRegistry() {
+  std::string path = "c:/velmara3D/boats/fishingboats/trawler.obj";
+  platform::TRegistry registry;
+  if (registry.OpenKeyReadOnly("\\SOFTWARE\\KVT\\Velmara")) {
+    if (const auto value = registry.ReadString("BoatModelPath")) path = *value;
+  } else {
+    ShowMessage("Software not correctly installed");
+  }
+  const TBoatLoadResult result = LoadBoatModel(*scene_, boat_, path, kDefaultBoat);
+  if (!result.error.empty()) ShowMessage(QString::fromStdString(result.error));
+}
+
+void TView3Dfrm::Help2Click() {
+  const std::string own = ProgramFile("VelmaraHelp.html");
+  const std::string help = std::filesystem::exists(own) ? own : ProgramFile("data/help/VelmaraHelp.html");
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
+}
+
+void TView3Dfrm::About1Click() { QMessageBox::about(this, "About", caption_ + "\nVelmara 3D sea-bed chart"); }
+
+void TView3Dfrm::mnuViewErrorLogClick() {
+  const TErrorLog log(TErrorLog::FileFor(Program().ProgramDir));
+  if (!log.Exists()) {
+    ShowMessage("No errors reported.");
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(log.File().string())));
+}
+
+void TView3Dfrm::mnuOnScreenKeyboardClick() { QProcess::startDetached("onboard", {}); }
+
+void TView3Dfrm::actBoatPainterExecute() {
+  const std::string editor = ProgramFile("boateditor");
+  if (!std::filesystem::exists(editor) || !QProcess::startDetached(QString::fromStdString(editor), {})) ShowMessage("Missing boat editor.");
+}
+
+void TView3Dfrm::ShowMessage(const QString& text) {
+  // Tests and unattended runs see messages in the error log instead of a box nobody closes.
+  if (std::getenv("VELMARA_NO_MESSAGE_BOXES")) {
+    TErrorLog(TErrorLog::FileFor(Program().ProgramDir)).Append(text.toStdString(), "message");
+    return;
+  }
+  QMessageBox::information(this, windowTitle(), text);
+}
+
+}  // namespace velmara

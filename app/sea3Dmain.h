@@ -1,0 +1,73 @@
+#pragma once
+// The chart's main window: owns the scene, the terrain, the boat and the long-lived objects, and
+// runs the start-up (FormCreate), the first showing (FormShow), closing (FormClose) and the
+// tear-down (FormDestroy). The concerns' handlers live in their own classes.
+
+#include "app/scene/BoatModel.h"
+#include "app/scene/MainScene.h"
+#include "app/view/ChartTerrain.h"
+#include "app/view/MainControls.h"
+#include "controls/ImageList.h"
+#include "platform/MessagePort.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace velmara {
+
+class TSceneView;
+
+class TView3Dfrm : public QMainWindow {
+public:
+  static constexpr const char* PortName = "TView3Dfrm";
+  static constexpr std::uint32_t ReloadBoatMessage = 1024 + 80;  // WM_USER + 80
+  static constexpr std::uint32_t CloseMessage = 0x0010;          // WM_CLOSE
+
+  TView3Dfrm();
+  ~TView3Dfrm() override;
+
+  TMainScene& MainScene() { return *scene_; }
+  TSceneView& View() { return *view_; }
+  const TMainControls& Controls() const { return controls_; }
+  TChartTerrain* Terrain() { return terrain_.get(); }
+  const TBoatModelState& Boat() const { return boat_; }
+
+  // Handlers of this window's own menu items and buttons.
+  void btnStartClick();
+  void Help2Click();
+  void About1Click();
+  void mnuViewErrorLogClick();
+  void mnuOnScreenKeyboardClick();
+  void actBoatPainterExecute();
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void FormCreate();
+  void SceneSetUp();
+  void FormShow();
+  void FormClose();
+  void FormDestroy();
+  void ConnectHandlers();
+  void GLCadencer1Progress(double deltaTime, double newTime);
+  void ReloadBoatFromRegistry();
+  void ShowMessage(const QString& text);
+  void PlaceBoatAtStart();
+
+  std::unique_ptr<TMainScene> scene_;
+  TSceneView* view_ = nullptr;
+  TImageList lightImages_;
+  TImageList darkImages_;
+  TMainControls controls_;
+  std::unique_ptr<TChartTerrain> terrain_;
+  TBoatModelState boat_;
+  std::unique_ptr<platform::MessagePort> port_;
+  QString caption_;
+  bool shown_ = false;
+  bool destroyed_ = false;
+};
+
+}  // namespace velmara

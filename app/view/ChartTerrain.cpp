@@ -1,0 +1,121 @@
+#include "app/view/ChartTerrain.h"
+
+#include "colour/PaletteRange.h"
+#include "colour/Shading.h"
+#include "terrain/MapResolution.h"
+
+#include <malloc.h>
+
+#include <chrono>
+#include <thread>
+
+namespace velmara {
+
+TChartTerrain::TChartTerrain(TMainScene& scene, std::function<void()> pumpMessages)
+    : scene_(scene), pump_(std::move(pumpMessages)), materials_(scene.GLMaterialLibrary1) {}
+
+TChartTerrain::~TChartTerrain() { Shutdown(); }
+
+void TChartTerrain::Shutdown() {
+  if (!source_) return;
+  scene_.TerrainRenderer1->setHeightDataSource(nullptr);
+  source_.reset();
+}
+
+void TChartTerrain::StartUp(const TChartTerrainSettings& settings) {
+  settings_ = settings;
+  source_ = std::make_unique<TPGSBitmapHDS>();
+  TPGSBitmapHDS& source = *source_;
+  const TTexturingPath path = TexturingPathFor(settings.TextureUnits);
+  const TTerrainMaterials materials = TerrainMaterialsFor(path, TPaletteKind::pkDepth);
+  source.SetNormalScale(materials.normalScale);
+  scene_.TerrainRenderer1->setMaterialName(materials.rendererMaterial);
+  if (const std::string failure = materials_.Apply(materials); !failure.empty() && OnError) OnError(failure);
+  source.MaxPoolSize = 0x800000;
+  source.RasterFile = settings.RasterFile;
+  source.HeightScale = HeightScale();
+  source.PumpMessages = pump_;
+  source.OnError = [this](const std::string& message) {
+    if (OnError) OnError(message);
+  };
+  source.ProgressWindow = "TProgressFrm";
+  depthPalette_.LoadFile(settings.PaletteFile);
+  // Depth ranges are given positive down; the heights below water are negative.
+  depthPalette_.Negate = true;
+
+  cellSize_ = CellSizeFor(settings.MapResolution, settings.Inshore, settings.Latitude);
+  source.CellSize = cellSize_;
+  source.SetOrigin(settings.Longitude, settings.Latitude);
+  start_ = source.LatLonToGrid(settings.Longitude, settings.Latitude);
+  source.OnHeightChanged = [this](THeightLoadThread&) { heightChanged_ = true; };
+  source.OnContoursReady = [this](THeightLoadThread&) { contoursChanged_ = true; };
+  if (source.Contours().Interval == 0) source.Contours().Interval = 100;
+
+  scene::TerrainRenderer& renderer = *scene_.TerrainRenderer1;
+  renderer.setScale({1.0f, 1.0f, static_cast<float>(TerrainScaleZ(settings.VerticalExaggeration, cellSize_, HeightScale()))});
+  renderer.onGetTerrainBounds = [this](int& l, int& t, int& b, int& r) {
+    if (!source_) return;
+    const TWindowBounds w = source_->Bounds();
+    if (source_->State() == 2 && w.Right - w.Left >= 500 && w.Right - w.Left <= 1025) {
+      l = w.Left;
+      t = w.Top;
+      b = w.Bottom;
+      r = w.Right;
+    }
+  };
+  renderer.settings().contourInterval = settings.ContoursOn ? settings.ContourInterval * HeightScale() : 0;
+  renderer.setHeightDataSource(&source);
+  source.StartLoad(start_.x, start_.y);
+  source.WaitUntilReady();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  source.WaitUntilReady();
+  renderer.settings().tilesPerTexture = 1024 / renderer.settings().tileSize;
+  ProcessHeightChange();
+}
+
+void TChartTerrain::SetLightAngle(int storedAngle, const glm::vec3& boat) {
+  TLight light;
+  const double theta = light.SetLightAngle(storedAngle - 180, 0.0);
+  const glm::vec3 marker = scene_.LightVectorDummy->position();
+  const TLightSetup setup = LightSetupFor(theta, {boat.x, boat.y, boat.z}, marker.y);
+  scene_.LightVectorDummy->setPosition({static_cast<float>(setup.marker.x), marker.y, static_cast<float>(setup.marker.z)});
+  materials_.SetLightVector(setup.shaderDiffuse);
+  scene_.GLLightSource1->setPosition(
+      {static_cast<float>(setup.source.x), static_cast<float>(setup.source.y), static_cast<float>(setup.source.z)});
+}
+
+bool TChartTerrain::ProcessHeightChange() {
+  if (!source_ || !heightChanged_.exchange(false)) return false;
+  TPGSBitmapHDS& source = *source_;
+  const TWindowBounds bounds = source.Bounds();
+  source.ReadNormalMap([&](const std::uint32_t* pixels) { materials_.SetNormalMap(pixels, source.GridSize(), bounds.Left, bounds.Bottom); });
+  ApplyPaletteRange();
+  materials_.SetLandMapping(bounds.Left, bounds.Right, bounds.Bottom, source.GridSize(), scene_.TerrainRenderer1->settings().tileSize);
+  scene_.TerrainRenderer1->structureChanged();
+  altText_ = "Mode: Sea  Alt: Sealevel";
+  scene_.TerrainRenderer1->settings().waterLevel = 0.0f;
+  // The load's buffers are freed: give the memory back to the system.
+  malloc_trim(0);
+  return true;
+}
+
+void TChartTerrain::ApplyPaletteRange() {
+  const THeightRange range = source_->HeightRangeAround();
+  TAutoRangeInput autoInput;
+  autoInput.lowest = range.Min;
+  autoInput.highest = range.Max;
+  autoInput.inshore = settings_.Inshore;
+  autoInput.heightScale = HeightScale();
+  const TAutoRange automatic = AutoPaletteRange(autoInput);
+  TPaletteRangeInput input;
+  input.minimumText = automatic.minimumText;
+  input.maximumText = automatic.maximumText;
+  input.heightScale = HeightScale();
+  input.smooth = true;
+  input.contoursOn = settings_.ContoursOn;
+  input.contourIntervalText = std::to_string(settings_.ContourInterval);
+  const TPaletteRangeResult applied = velmara::ApplyPaletteRange(depthPalette_, input);
+  if (applied.applied) materials_.SetDepthStrip(depthPalette_);
+}
+
+}  // namespace velmara

@@ -1,0 +1,74 @@
+#pragma once
+// The main window's side of the terrain: the height-data source and the renderer's settings, the
+// start-up load around the start position, and the hand-over when a load has finished (normal
+// map, palette range and strip, status texts). The loading thread only sets flags here; the frame
+// loop calls ProcessHeightChange on the main thread.
+
+#include "app/scene/MainScene.h"
+#include "colour/DepthPalette.h"
+#include "colour/TerrainSceneMaterials.h"
+#include "terrain/DAZHeightData.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace velmara {
+
+struct TChartTerrainSettings {
+  std::string RasterFile;
+  std::string PaletteFile;
+  double Latitude = -41.216666;
+  double Longitude = 174.32416666;
+  int MapResolution = 1;
+  bool Inshore = true;
+  int TextureUnits = 4;
+  double VerticalExaggeration = 2.0;
+  int ContourInterval = 100;  // display units of the contour list
+  bool ContoursOn = true;
+};
+
+class TChartTerrain {
+public:
+  TChartTerrain(TMainScene& scene, std::function<void()> pumpMessages);
+  ~TChartTerrain();
+
+  // Creates the source, configures the renderer and loads around the start position (waits).
+  void StartUp(const TChartTerrainSettings& settings);
+  // Runs the hand-over of a finished load when one is pending; true when it ran.
+  bool ProcessHeightChange();
+
+  TPGSBitmapHDS& Source() { return *source_; }
+  TDepthPalette& DepthPalette() { return depthPalette_; }
+  int CellSize() const { return cellSize_; }
+  int HeightScale() const { return settings_.Inshore ? 10 : 1; }
+  // The start position's grid point.
+  TGridPoint StartPoint() const { return start_; }
+  // The status text of the mode line (txtAlt).
+  const std::string& AltText() const { return altText_; }
+  std::function<void(const std::string&)> OnError;
+
+  // The light of the relief shading and the light source from the stored light angle (degrees).
+  void SetLightAngle(int storedAngle, const glm::vec3& boat);
+
+  // Frees the source (after detaching it from the renderer).
+  void Shutdown();
+
+private:
+  void ApplyPaletteRange();
+
+  TMainScene& scene_;
+  std::function<void()> pump_;
+  TChartTerrainSettings settings_;
+  std::unique_ptr<TPGSBitmapHDS> source_;
+  TTerrainSceneMaterials materials_;
+  TDepthPalette depthPalette_;
+  std::atomic<bool> heightChanged_{false};
+  std::atomic<bool> contoursChanged_{false};
+  int cellSize_ = 40;
+  TGridPoint start_;
+  std::string altText_ = "Mode: Sea  Alt: Sealevel";
+};
+
+}  // namespace velmara
