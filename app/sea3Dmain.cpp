@@ -1,5 +1,6 @@
 #include "app/sea3Dmain.h"
 
+#include "app/forms/MyResultsFrm.h"
 #include "app/shell/ErrorLog.h"
 #include "app/shell/GraphicsProbe.h"
 #include "app/shell/ProgramValues.h"
@@ -85,6 +86,16 @@ void TView3Dfrm::ConnectHandlers() {
   onAction("mnuOnScreenKeyboard", [this] { mnuOnScreenKeyboardClick(); });
   onAction("actBoatPainter", [this] { actBoatPainterExecute(); });
   onAction("mnuDisplayPaletteToolbar", [this] { btnStartClick(); });
+  onClick("Button1", &TView3Dfrm::Button1Click);
+  onAction("FPSTest1", [this] { FPSTest1Click(); });
+  for (const char* name : {"Button1"})
+    if (QWidget* w = controls_.Widgets[name]) w->setEnabled(true);
+  if (QAction* item = controls_.Action("FPSTest1")) item->setEnabled(true);
+  tmrTest_.setSingleShot(true);
+  tmrTest_.setInterval(TGraphicsTest::TestMilliseconds);
+  connect(&tmrTest_, &QTimer::timeout, this, [this] { tmrTestTimer(); });
+  SpeedTimer_.setInterval(1000);
+  connect(&SpeedTimer_, &QTimer::timeout, this, [this] { SpeedTimerTimer(); });
   // A session that ends takes the program with it at once; no close handler runs.
   connect(qApp, &QGuiApplication::commitDataRequest, this, [](QSessionManager&) { std::_Exit(0); });
 }
@@ -173,6 +184,53 @@ void TView3Dfrm::FormShow() {
   scene_->SkyCamera->moveAroundTarget(0.0f, 40.0f);
   controls_.pnlLeftToolbar->hide();
   btnStartClick();
+  // Choosing the depth palette at the first showing arms the intro fade of the graphics test.
+  SetInfoText("Velmara 3D Graphics Test", 1.0f);
+  test_.ArmFade();
+}
+
+void TView3Dfrm::SetInfoText(const std::string& text, float alpha) {
+  scene_->InfoText->setText(text);
+  scene_->InfoText->setColour(scene::Colour(0.0f, 0.0f, 0.0f, alpha));
+  scene_->InfoText->setVisible(!text.empty());
+}
+
+void TView3Dfrm::Button1Click() {
+  FPSTest1Click();
+  if (scene::Camera* camera = view_->Viewer().camera()) camera->moveAroundTarget(20.0f, 0.0f);
+}
+
+void TView3Dfrm::FPSTest1Click() {
+  test_.Start();
+  // The sky camera from where it started, circling the boat.
+  scene_->SkyCube->setPosition(scene_->BoatCube->position());
+  scene_->SkyCamera->setPosition(skyCameraHome_);
+  view_->Viewer().setCamera(scene_->SkyCamera);
+  scene_->hudInfo->setVisible(true);
+  view_->Viewer().resetPerformanceMonitor();
+  SpeedTimer_.start();
+  tmrTest_.start();
+}
+
+void TView3Dfrm::SpeedTimerTimer() {
+  const double fps = view_->Viewer().framesPerSecond();
+  scene_->hudInfo->setText(FrameRateLine(fps, static_cast<long long>(scene_->TerrainRenderer1->lastTriangleCount())));
+  test_.AddSecond(fps);
+  view_->Viewer().resetPerformanceMonitor();
+}
+
+void TView3Dfrm::tmrTestTimer() {
+  tmrTest_.stop();
+  test_.Stop();
+  SetInfoText("Graphics Test Complete", 1.0f);
+  TErrorLog(TErrorLog::FileFor(Program().ProgramDir)).Append(ResultText(test_.Result()), "graphics test");
+  TfrmMyResults results(test_.Result(), this);
+  if (results.exec() == TfrmMyResults::Retry) {
+    SetInfoText("Testing Graphics... Please Wait", 1.0f);
+    Button1Click();
+    return;
+  }
+  close();
 }
 
 void TView3Dfrm::btnStartClick() {
@@ -184,8 +242,17 @@ void TView3Dfrm::btnStartClick() {
   if (button) button->setToolTip(show ? "Hide Palette toolbar" : "Show Palette toolbar");
 }
 
-void TView3Dfrm::GLCadencer1Progress(double, double) {
+void TView3Dfrm::GLCadencer1Progress(double deltaTime, double) {
   if (terrain_ && terrain_->ProcessHeightChange()) view_->update();
+  if (test_.FadeArmed()) {
+    if (test_.AdvanceFade(deltaTime)) {
+      Button1Click();
+      SetInfoText("Testing Graphics... Please Wait", 1.0f);
+    } else {
+      SetInfoText(scene_->InfoText->text(), test_.Alpha());
+    }
+  }
+  if (tmrTest_.isActive()) scene_->SkyCamera->moveAroundTarget(0.0f, TGraphicsTest::OrbitDegreesPerFrame);
   // The progress window goes once frames are being drawn.
   platform::PostMessage("TProgressFrm", {ProgressWindowMessage, 0, 0});
 }
@@ -197,6 +264,8 @@ void TView3Dfrm::closeEvent(QCloseEvent* event) {
 
 void TView3Dfrm::FormClose() {
   try {
+    tmrTest_.stop();
+    SpeedTimer_.stop();
     view_->Cadencer().setEnabled(false);
   } catch (const std::exception& error) {
     ShowMessage(error.what());

@@ -6,11 +6,13 @@
 #include "app/scene/BoatModel.h"
 #include "app/scene/MainScene.h"
 #include "app/view/ChartTerrain.h"
+#include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
 #include "controls/ImageList.h"
 #include "platform/MessagePort.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -40,6 +42,9 @@ public:
   void mnuViewErrorLogClick();
   void mnuOnScreenKeyboardClick();
   void actBoatPainterExecute();
+  void Button1Click();
+  void FPSTest1Click();
+  const TGraphicsTest& GraphicsTest() const { return test_; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -56,6 +61,9 @@ private:
   void ReloadBoatFromRegistry();
   void ShowMessage(const QString& text);
   void PlaceBoatAtStart();
+  void SpeedTimerTimer();
+  void tmrTestTimer();
+  void SetInfoText(const std::string& text, float alpha);
 
   std::unique_ptr<TMainScene> scene_;
   TSceneView* view_ = nullptr;
@@ -65,6 +73,10 @@ private:
   std::unique_ptr<TChartTerrain> terrain_;
   TBoatModelState boat_;
   std::unique_ptr<platform::MessagePort> port_;
+  TGraphicsTest test_;
+  QTimer tmrTest_;
+  QTimer SpeedTimer_;
+  glm::vec3 skyCameraHome_{0.0f, 70.0f, -30.0f};
   QString caption_;
   bool shown_ = false;
   bool destroyed_ = false;
