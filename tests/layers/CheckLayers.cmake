@@ -15,7 +15,7 @@ foreach(line IN LISTS lines)
 endforeach()
 # Longest folders first, so that app/base wins over app.
 list(SORT folders COMPARE NATURAL ORDER DESCENDING)
-set(qt_free curvix scene app/base controls/logic controls/hud)
+set(qt_free curvix scene app/base app/settings controls/logic controls/hud)
 
 function(layer_of path out)
   foreach(folder IN LISTS folders)
