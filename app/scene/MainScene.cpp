@@ -255,6 +255,16 @@ void TMainScene::BuildHeadsUp() {
   HudWire = text("HudWire", {12, 88}, false);
   InfoText = text("InfoText", {300, 200}, false);
   hudDisplayInfo = &Scene.root().emplaceChild<TGLKVTMenu>("hudDisplayInfo");
+  hudDisplayInfo->Font = SmallFont;
+  hudDisplayInfo->FontTitle = SmallFont;
+  hudDisplayInfo->Spacing = 8.0f;
+  hudDisplayInfo->SetTitles({"Debug Msg", "Latitude", "Longitude", "Sounder Depth", "Model Depth", "Tide", "Boat Heading",
+                             "Speed Over Ground", "Course Over Ground", "Camera Heading", "Net Wire Out", "Net Depth", "Net Height",
+                             "Net Temperature", "Net Spread", "Net Opening", "Hard / Rough Value", "Hard / Rough Desc",
+                             "Latitude at Cursor", "Longitude at Cursor", "Depth at Cursor", "Boat to Cursor Bearing",
+                             "Boat to Cursor Range", "Catch Sensors", "RH at Cursor"});
+  // Each line shows once the part of the chart that writes its value is running.
+  for (TGLKVTMenuLine& line : hudDisplayInfo->Lines()) line.Visible = false;
 }
 
 }  // namespace velmara
