@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
@@ -147,8 +149,15 @@ void TView3Dfrm::SceneSetUp() {
   terrain_->StartUp(settings);
   PlaceBoatAtStart();
   terrain_->SetLightAngle(180, scene_->BoatForm->position());
+  // The net is built once with the set-up's start values and hidden until one is set.
+  BuildNetModel(*scene_, net_, Program().ProgramDir, 0, 0, 0, terrain_->CellSize(), 1.0);
+  net_.NetVisible = true;
+  ShowNet(*scene_, net_, false);
+  scene_->NetCube->setPosition(scene_->BoatCube->position() - glm::vec3(0.0f, 0.0f, 20.0f));
   const TBoatLoadResult boat = LoadBoatModel(*scene_, boat_, ProgramFile("trawler.obj"), kDefaultBoat);
   if (!boat.error.empty()) ShowMessage(QString::fromStdString(boat.error));
+  ShowBoatMarkers(*scene_, 1, false);
+  BuildBoatScaleMenu();
   view_->Cadencer().setProgress([this](double deltaTime, double newTime) { GLCadencer1Progress(deltaTime, newTime); });
   view_->Cadencer().setEnabled(true);
   view_->Viewer().setCamera(scene_->SkyCamera);
@@ -162,6 +171,46 @@ void TView3Dfrm::PlaceBoatAtStart() {
   scene_->BoatCube->setPosition(boat);
   scene_->SkyCube->setPosition(boat);
   scene_->SeaPlane->setPosition({boat.x, 0.0f, boat.z});
+}
+
+void TView3Dfrm::BuildBoatScaleMenu() {
+  popScaleBoat_ = new QMenu(this);
+  popScaleBoat_->setObjectName("popScaleBoat");
+  const struct {
+    const char* caption;
+    int mode;
+  } items[] = {{"Scale boat up      (+)", 0}, {"Scale boat down  (-)", 1}, {"Reset boat scale", 2}};
+  for (const auto& item : items) {
+    QAction* action = popScaleBoat_->addAction(item.caption);
+    const int mode = item.mode;
+    connect(action, &QAction::triggered, this, [this, mode] { ApplyBoatScale(*scene_, boat_, mode, BoatScaleFactor()); });
+  }
+  popScaleBoat_->addAction("Boat Model Editor", this, [this] { actBoatPainterExecute(); });
+  // A right click on the boat opens the menu.
+  view_->OnMouseDown = [this](QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) return;
+    const QPointF at = event->position();
+    const scene::PickHit hit = view_->Viewer().pick({static_cast<float>(at.x()), static_cast<float>(view_->height() - at.y())});
+    for (const scene::SceneObject* object = hit.object; object; object = object->parent())
+      if (object == scene_->BoatForm) {
+        popScaleBoat_->popup(event->globalPosition().toPoint());
+        return;
+      }
+  };
+}
+
+float TView3Dfrm::BoatScaleFactor() const {
+  if (view_->Viewer().camera() != scene_->SkyCamera) return 1.0f;
+  return std::max(1.0f, scene_->SkyCamera->distanceToTarget() / 76.1558f);
+}
+
+void TView3Dfrm::keyPressEvent(QKeyEvent* event) {
+  // Shift+B with + or - scales the boat up or down.
+  if ((event->modifiers() & Qt::ShiftModifier) && view_->KeyDown(Qt::Key_B)) {
+    if (event->key() == Qt::Key_Plus) ApplyBoatScale(*scene_, boat_, 0, BoatScaleFactor());
+    if (event->key() == Qt::Key_Minus || event->key() == Qt::Key_Underscore) ApplyBoatScale(*scene_, boat_, 1, BoatScaleFactor());
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void TView3Dfrm::showEvent(QShowEvent* event) {

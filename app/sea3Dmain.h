@@ -5,6 +5,7 @@
 
 #include "app/scene/BoatModel.h"
 #include "app/scene/MainScene.h"
+#include "app/scene/NetScene.h"
 #include "app/view/ChartTerrain.h"
 #include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
@@ -12,6 +13,7 @@
 #include "platform/MessagePort.h"
 
 #include <QMainWindow>
+#include <QMenu>
 #include <QTimer>
 
 #include <memory>
@@ -49,6 +51,7 @@ public:
 protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void FormCreate();
@@ -61,6 +64,9 @@ private:
   void ReloadBoatFromRegistry();
   void ShowMessage(const QString& text);
   void PlaceBoatAtStart();
+  void BuildBoatScaleMenu();
+  // The boat scale factor: 1 unless the sky camera is current.
+  float BoatScaleFactor() const;
   void SpeedTimerTimer();
   void tmrTestTimer();
   void SetInfoText(const std::string& text, float alpha);
@@ -72,6 +78,8 @@ private:
   TMainControls controls_;
   std::unique_ptr<TChartTerrain> terrain_;
   TBoatModelState boat_;
+  TNetSceneState net_;
+  QMenu* popScaleBoat_ = nullptr;
   std::unique_ptr<platform::MessagePort> port_;
   TGraphicsTest test_;
   QTimer tmrTest_;
