@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -158,6 +159,11 @@ void TView3Dfrm::SceneSetUp() {
   if (!boat.error.empty()) ShowMessage(QString::fromStdString(boat.error));
   ShowBoatMarkers(*scene_, 1, false);
   BuildBoatScaleMenu();
+  frameLoop_ = std::make_unique<TFrameLoop>(*scene_, *view_, controls_, *terrain_, test_, Program().InshoreMode);
+  if (auto* follow = controls_.Get<QCheckBox>("chkFollow")) {
+    follow->setEnabled(true);
+    connect(follow, &QCheckBox::clicked, this, [this] { frameLoop_->FollowBoatClicked(); });
+  }
   view_->Cadencer().setProgress([this](double deltaTime, double newTime) { GLCadencer1Progress(deltaTime, newTime); });
   view_->Cadencer().setEnabled(true);
   view_->Viewer().setCamera(scene_->SkyCamera);
@@ -292,7 +298,6 @@ void TView3Dfrm::btnStartClick() {
 }
 
 void TView3Dfrm::GLCadencer1Progress(double deltaTime, double) {
-  if (terrain_ && terrain_->ProcessHeightChange()) view_->update();
   if (test_.FadeArmed()) {
     if (test_.AdvanceFade(deltaTime)) {
       Button1Click();
@@ -301,9 +306,7 @@ void TView3Dfrm::GLCadencer1Progress(double deltaTime, double) {
       SetInfoText(scene_->InfoText->text(), test_.Alpha());
     }
   }
-  if (tmrTest_.isActive()) scene_->SkyCamera->moveAroundTarget(0.0f, TGraphicsTest::OrbitDegreesPerFrame);
-  // The progress window goes once frames are being drawn.
-  platform::PostMessage("TProgressFrm", {ProgressWindowMessage, 0, 0});
+  if (frameLoop_) frameLoop_->Progress(deltaTime);
 }
 
 void TView3Dfrm::closeEvent(QCloseEvent* event) {
@@ -329,6 +332,7 @@ void TView3Dfrm::FormDestroy() {
   view_->SetRunning(false);
   view_->Release();
   Pump();
+  frameLoop_.reset();
   if (terrain_) terrain_->Shutdown();
   Pump();
   terrain_.reset();

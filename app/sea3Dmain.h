@@ -7,6 +7,7 @@
 #include "app/scene/MainScene.h"
 #include "app/scene/NetScene.h"
 #include "app/view/ChartTerrain.h"
+#include "app/view/FrameLoop.h"
 #include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
 #include "controls/ImageList.h"
@@ -35,6 +36,7 @@ public:
   TSceneView& View() { return *view_; }
   const TMainControls& Controls() const { return controls_; }
   TChartTerrain* Terrain() { return terrain_.get(); }
+  TFrameLoop* FrameLoop() { return frameLoop_.get(); }
   const TBoatModelState& Boat() const { return boat_; }
 
   // Handlers of this window's own menu items and buttons.
@@ -77,6 +79,7 @@ private:
   TImageList darkImages_;
   TMainControls controls_;
   std::unique_ptr<TChartTerrain> terrain_;
+  std::unique_ptr<TFrameLoop> frameLoop_;
   TBoatModelState boat_;
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;

@@ -73,6 +73,23 @@ void TChartTerrain::StartUp(const TChartTerrainSettings& settings) {
   ProcessHeightChange();
 }
 
+TGridPoint TChartTerrain::MoveTo(double latitude, double longitude) {
+  TPGSBitmapHDS& source = *source_;
+  source.WaitUntilReady();
+  settings_.Latitude = latitude;
+  settings_.Longitude = longitude;
+  cellSize_ = CellSizeFor(settings_.MapResolution, settings_.Inshore, latitude);
+  source.CellSize = cellSize_;
+  source.SetOrigin(longitude, latitude);
+  const TGridPoint grid = source.LatLonToGrid(longitude, latitude);
+  scene::TerrainRenderer& renderer = *scene_.TerrainRenderer1;
+  glm::vec3 scale = renderer.scale();
+  scale.z = static_cast<float>(TerrainScaleZ(settings_.VerticalExaggeration, cellSize_, HeightScale()));
+  renderer.setScale(scale);
+  source.StartLoad(grid.x, grid.y);
+  return grid;
+}
+
 void TChartTerrain::SetLightAngle(int storedAngle, const glm::vec3& boat) {
   TLight light;
   const double theta = light.SetLightAngle(storedAngle - 180, 0.0);

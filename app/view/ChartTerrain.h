@@ -49,6 +49,12 @@ public:
   const std::string& AltText() const { return altText_; }
   std::function<void(const std::string&)> OnError;
 
+  // Whether the tracer finished since the last call.
+  bool TakeContoursReady() { return contoursChanged_.exchange(false); }
+  // Moves the chart to a position: cell size for its latitude, the map origin there, and a load
+  // around it (not waited for). Returns the position's grid point.
+  TGridPoint MoveTo(double latitude, double longitude);
+
   // The light of the relief shading and the light source from the stored light angle (degrees).
   void SetLightAngle(int storedAngle, const glm::vec3& boat);
 
