@@ -2,6 +2,7 @@
 
 #include "app/forms/MyResultsFrm.h"
 #include "app/shell/ErrorLog.h"
+#include "app/view/ControlCommands.h"
 #include "app/shell/GraphicsProbe.h"
 #include "app/shell/ProgramValues.h"
 #include "app/view/SceneView.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -66,6 +68,7 @@ TView3Dfrm::TView3Dfrm() : lightImages_(ToolImages("toolbar-light.png")), darkIm
   port_ = std::make_unique<platform::MessagePort>(PortName, [this](const platform::TWindowMessage& m) {
     if (m.number == ReloadBoatMessage) ReloadBoatFromRegistry();
     if (m.number == CloseMessage) close();
+    if (m.number == PressMessage) Press(m.wParam, static_cast<int>(m.lParam));
   });
   ConnectHandlers();
   FormCreate();
@@ -149,7 +152,6 @@ void TView3Dfrm::SceneSetUp() {
   settings.ContourInterval = 5;
   terrain_->StartUp(settings);
   PlaceBoatAtStart();
-  terrain_->SetLightAngle(180, scene_->BoatForm->position());
   // The net is built once with the set-up's start values and hidden until one is set.
   BuildNetModel(*scene_, net_, Program().ProgramDir, 0, 0, 0, terrain_->CellSize(), 1.0);
   net_.NetVisible = true;
@@ -160,6 +162,19 @@ void TView3Dfrm::SceneSetUp() {
   ShowBoatMarkers(*scene_, 1, false);
   BuildBoatScaleMenu();
   frameLoop_ = std::make_unique<TFrameLoop>(*scene_, *view_, controls_, *terrain_, test_, Program().InshoreMode);
+  look_ = std::make_unique<TTerrainLook>(*scene_, *terrain_, controls_, lightImages_, darkImages_, Program().TextureUnitCount);
+  look_->BoatHeading = [this] { return frameLoop_->BoatHeading(); };
+  frameLoop_->Hooks.HeadingChanged = [this](double heading) {
+    if (look_->Light.HeadingLight) look_->SetLightDirection(heading, true);
+  };
+  look_->ApplyShading(4);
+  // The stored light angle (180 at first) less 180, so that the light angle is the stored one.
+  look_->SetLightAngle(180 - 180);
+  look_->SetContrast(false);
+  if (QAction* light = controls_.Action("mnuLightDirection")) {
+    light->setEnabled(true);
+    connect(light, &QAction::triggered, this, [this] { look_->ShowLightDialog(this); });
+  }
   if (auto* follow = controls_.Get<QCheckBox>("chkFollow")) {
     follow->setEnabled(true);
     connect(follow, &QCheckBox::clicked, this, [this] { frameLoop_->FollowBoatClicked(); });
@@ -177,6 +192,21 @@ void TView3Dfrm::PlaceBoatAtStart() {
   scene_->BoatCube->setPosition(boat);
   scene_->SkyCube->setPosition(boat);
   scene_->SeaPlane->setPosition({boat.x, 0.0f, boat.z});
+}
+
+void TView3Dfrm::Press(std::int64_t nameHash, int item) {
+  for (const auto& [name, widget] : controls_.Widgets) {
+    if (ControlNameHash(name.toStdString()) != nameHash || !widget->isEnabled()) continue;
+    if (auto* button = qobject_cast<TKVTTransparentButton*>(widget)) emit button->OnClick();
+    if (auto* check = qobject_cast<QCheckBox*>(widget)) check->click();
+    if (auto* list = qobject_cast<QComboBox*>(widget); list && item >= 0 && item < list->count()) {
+      list->setCurrentIndex(item);
+      emit list->activated(item);
+    }
+    return;
+  }
+  for (const auto& [name, action] : controls_.Actions)
+    if (ControlNameHash(name.toStdString()) == nameHash && action->isEnabled()) action->trigger();
 }
 
 void TView3Dfrm::BuildBoatScaleMenu() {
@@ -332,6 +362,7 @@ void TView3Dfrm::FormDestroy() {
   view_->SetRunning(false);
   view_->Release();
   Pump();
+  look_.reset();
   frameLoop_.reset();
   if (terrain_) terrain_->Shutdown();
   Pump();

@@ -8,6 +8,7 @@
 #include "app/scene/NetScene.h"
 #include "app/view/ChartTerrain.h"
 #include "app/view/FrameLoop.h"
+#include "app/view/TerrainLook.h"
 #include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
 #include "controls/ImageList.h"
@@ -37,6 +38,7 @@ public:
   const TMainControls& Controls() const { return controls_; }
   TChartTerrain* Terrain() { return terrain_.get(); }
   TFrameLoop* FrameLoop() { return frameLoop_.get(); }
+  TTerrainLook* Look() { return look_.get(); }
   const TBoatModelState& Boat() const { return boat_; }
 
   // Handlers of this window's own menu items and buttons.
@@ -67,6 +69,8 @@ private:
   void ShowMessage(const QString& text);
   void PlaceBoatAtStart();
   void BuildBoatScaleMenu();
+  // A control or menu item pressed through the window's port.
+  void Press(std::int64_t nameHash, int item);
   // The boat scale factor: 1 unless the sky camera is current.
   float BoatScaleFactor() const;
   void SpeedTimerTimer();
@@ -80,6 +84,7 @@ private:
   TMainControls controls_;
   std::unique_ptr<TChartTerrain> terrain_;
   std::unique_ptr<TFrameLoop> frameLoop_;
+  std::unique_ptr<TTerrainLook> look_;
   TBoatModelState boat_;
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;

@@ -92,7 +92,17 @@ TGridPoint TChartTerrain::MoveTo(double latitude, double longitude) {
 
 void TChartTerrain::SetLightAngle(int storedAngle, const glm::vec3& boat) {
   TLight light;
-  const double theta = light.SetLightAngle(storedAngle - 180, 0.0);
+  SetLightDirection(light.SetLightAngle(storedAngle - 180, 0.0), boat);
+}
+
+void TChartTerrain::RebuildNormals() {
+  if (!source_) return;
+  source_->RebuildNormals();
+  const TWindowBounds bounds = source_->Bounds();
+  source_->ReadNormalMap([&](const std::uint32_t* pixels) { materials_.SetNormalMap(pixels, source_->GridSize(), bounds.Left, bounds.Bottom); });
+}
+
+void TChartTerrain::SetLightDirection(double theta, const glm::vec3& boat) {
   const glm::vec3 marker = scene_.LightVectorDummy->position();
   const TLightSetup setup = LightSetupFor(theta, {boat.x, boat.y, boat.z}, marker.y);
   scene_.LightVectorDummy->setPosition({static_cast<float>(setup.marker.x), marker.y, static_cast<float>(setup.marker.z)});

@@ -57,6 +57,11 @@ public:
 
   // The light of the relief shading and the light source from the stored light angle (degrees).
   void SetLightAngle(int storedAngle, const glm::vec3& boat);
+  // The same for a direction angle θ (degrees), the boat mesh at `boat` in the boat group.
+  void SetLightDirection(double theta, const glm::vec3& boat);
+  // The normal map made again (after a change of NormalScale) and uploaded.
+  void RebuildNormals();
+  TTerrainSceneMaterials& Materials() { return materials_; }
 
   // Frees the source (after detaching it from the renderer).
   void Shutdown();

@@ -116,6 +116,7 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* parent, const TImageList&
       auto* button = new TKVTTransparentButton(parent, spec.name);
       button->SetCaption(spec.caption);
       if (spec.image >= 0 && spec.image < images.Count()) button->SetAllImages(&images, spec.image);
+      if (spec.image >= 0) button->setProperty("imageIndex", spec.image);
       button->setMinimumSize(spec.image >= 0 && *spec.caption == 0 ? QSize(34, 34) : QSize(28, 28));
       widget = button;
       break;
