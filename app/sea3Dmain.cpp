@@ -167,6 +167,18 @@ void TView3Dfrm::SceneSetUp() {
   frameLoop_->Hooks.HeadingChanged = [this](double heading) {
     if (look_->Light.HeadingLight) look_->SetLightDirection(heading, true);
   };
+  terrainCommands_ = std::make_unique<TTerrainCommands>(*scene_, *view_, controls_, *terrain_, Program().InshoreMode);
+  terrainCommands_->FillMapResolutions(1);
+  terrainCommands_->CurrentPosition = [this](double& lat, double& lon) {
+    lat = frameLoop_->Latitude();
+    lon = frameLoop_->Longitude();
+  };
+  terrainCommands_->SetBusy = [this](bool busy) { frameLoop_->Paused = busy; };
+  terrainCommands_->PlaceBoat = [this](const TGridPoint& grid) {
+    PlaceBoatAt(grid);
+    frameLoop_->RequestUpdate();
+  };
+  terrainCommands_->StatusTexts(false, false);
   look_->ApplyShading(4);
   // The stored light angle (180 at first) less 180, so that the light angle is the stored one.
   look_->SetLightAngle(180 - 180);
@@ -185,8 +197,9 @@ void TView3Dfrm::SceneSetUp() {
   QApplication::restoreOverrideCursor();
 }
 
-void TView3Dfrm::PlaceBoatAtStart() {
-  const TGridPoint start = terrain_->StartPoint();
+void TView3Dfrm::PlaceBoatAtStart() { PlaceBoatAt(terrain_->StartPoint()); }
+
+void TView3Dfrm::PlaceBoatAt(const TGridPoint& start) {
   const glm::vec3 scale = scene_->TerrainRenderer1->scale();
   const glm::vec3 boat(static_cast<float>(-start.x) * scale.x, 0.0f, static_cast<float>(start.y) * scale.y);
   scene_->BoatCube->setPosition(boat);
@@ -291,7 +304,6 @@ void TView3Dfrm::FPSTest1Click() {
   scene_->SkyCube->setPosition(scene_->BoatCube->position());
   scene_->SkyCamera->setPosition(skyCameraHome_);
   view_->Viewer().setCamera(scene_->SkyCamera);
-  scene_->hudInfo->setVisible(true);
   view_->Viewer().resetPerformanceMonitor();
   SpeedTimer_.start();
   tmrTest_.start();
@@ -299,7 +311,10 @@ void TView3Dfrm::FPSTest1Click() {
 
 void TView3Dfrm::SpeedTimerTimer() {
   const double fps = view_->Viewer().framesPerSecond();
-  scene_->hudInfo->setText(FrameRateLine(fps, static_cast<long long>(scene_->TerrainRenderer1->lastTriangleCount())));
+  // The "Debug Msg" line of the heads-up list carries the read-out.
+  TGLKVTMenu& menu = *scene_->hudDisplayInfo;
+  if (menu.SetItem("Debug Msg", FrameRateLine(fps, static_cast<long long>(scene_->TerrainRenderer1->lastTriangleCount()))))
+    menu.Lines()[static_cast<std::size_t>(menu.IndexOfTitle("Debug Msg"))].Visible = true;
   test_.AddSecond(fps);
   view_->Viewer().resetPerformanceMonitor();
 }
@@ -362,6 +377,7 @@ void TView3Dfrm::FormDestroy() {
   view_->SetRunning(false);
   view_->Release();
   Pump();
+  terrainCommands_.reset();
   look_.reset();
   frameLoop_.reset();
   if (terrain_) terrain_->Shutdown();

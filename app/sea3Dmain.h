@@ -8,6 +8,7 @@
 #include "app/scene/NetScene.h"
 #include "app/view/ChartTerrain.h"
 #include "app/view/FrameLoop.h"
+#include "app/view/TerrainCommands.h"
 #include "app/view/TerrainLook.h"
 #include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
@@ -68,6 +69,8 @@ private:
   void ReloadBoatFromRegistry();
   void ShowMessage(const QString& text);
   void PlaceBoatAtStart();
+  // The boat, the sky anchor and the sea plane at a grid point, on the sea surface.
+  void PlaceBoatAt(const TGridPoint& grid);
   void BuildBoatScaleMenu();
   // A control or menu item pressed through the window's port.
   void Press(std::int64_t nameHash, int item);
@@ -85,6 +88,7 @@ private:
   std::unique_ptr<TChartTerrain> terrain_;
   std::unique_ptr<TFrameLoop> frameLoop_;
   std::unique_ptr<TTerrainLook> look_;
+  std::unique_ptr<TTerrainCommands> terrainCommands_;
   TBoatModelState boat_;
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;

@@ -49,6 +49,10 @@ public:
   const std::string& AltText() const { return altText_; }
   std::function<void(const std::string&)> OnError;
 
+  void SetMapResolution(int index) { settings_.MapResolution = index; }
+  int MapResolution() const { return settings_.MapResolution; }
+  double Latitude() const { return settings_.Latitude; }
+  double Longitude() const { return settings_.Longitude; }
   // Whether the tracer finished since the last call.
   bool TakeContoursReady() { return contoursChanged_.exchange(false); }
   // Moves the chart to a position: cell size for its latitude, the map origin there, and a load

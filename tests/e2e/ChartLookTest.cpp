@@ -79,6 +79,9 @@ TEST(ChartLook, NightShadingAndWireFrameTakeEffect) {
   Press("cbxShading", 4);
   Press("btnMoon");
   const QImage night = Shot("night");
+  Press("mnuWireFrame");
+  Shot("night-wire-frame");
+  Press("mnuWireFrame");
   EXPECT_LT(Brightness(night, view), Brightness(day, view) * 0.7) << "night colours are darker";
   Press("btnSun");
   const QImage dayAgain = Shot("day-again");
@@ -87,6 +90,13 @@ TEST(ChartLook, NightShadingAndWireFrameTakeEffect) {
   const QImage wire = Shot("wire-frame");
   EXPECT_GT(Detail(wire, view), Detail(dayAgain, view)) << "the mesh's edges show";
   Press("mnuWireFrame");
+  // A finer map resolution loads the window again at a smaller cell size: another picture.
+  Press("cbxMapResolution", 0);
+  Wait(3000);
+  const QImage fine = Shot("resolution-1nm");
+  EXPECT_GT(std::abs(Brightness(fine, view) - Brightness(dayAgain, view)) + std::abs(Detail(fine, view) - Detail(dayAgain, view)), 1.0);
+  Press("mnuDisplaySeaSurface");
+  Shot("sea-surface");
 
   ASSERT_TRUE(velmara::platform::PostMessage("TView3Dfrm", {0x0010, 0, 0}));
   ASSERT_TRUE(program.waitForFinished(30000));
