@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -179,6 +180,27 @@ void TView3Dfrm::SceneSetUp() {
     frameLoop_->RequestUpdate();
   };
   terrainCommands_->StatusTexts(false, false);
+  statusLamps_ = std::make_unique<TStatusLamps>(controls_, frameLoop_->ShipData(), *scene_->hudDisplayInfo);
+  statusLamps_->PanelDark = [this] { return look_->PanelDark(); };
+  frameLoop_->Hooks.IncomingStatus = [this](std::uint16_t status) {
+    statusLamps_->ShowIncomingStatus(status);
+    statusLamps_->ColourCheckBoxes();
+  };
+  if (auto* follow = controls_.Get<QCheckBox>("chkFollow"))
+    connect(follow, &QCheckBox::clicked, this, [this] { statusLamps_->ColourCheckBoxes(); });
+  tmrOneSec_.setInterval(1000);
+  connect(&tmrOneSec_, &QTimer::timeout, this, [this] { tmrOneSecTimer(); });
+  if (QAction* shot = controls_.Action("mnuScreenShot")) {
+    shot->setEnabled(true);
+    connect(shot, &QAction::triggered, this, [this] { mnuScreenShotClick(); });
+  }
+  if (QAction* record = controls_.Action("CameraRecord1")) {
+    record->setEnabled(true);
+    connect(record, &QAction::toggled, this, [this](bool ticked) { CameraRecord1Click(ticked); });
+  }
+  view_->OnFrameRendered = [this] {
+    if (recorder_.isRecording()) recorder_.addFrame(view_->Viewer().grabImage());
+  };
   look_->ApplyShading(4);
   // The stored light angle (180 at first) less 180, so that the light angle is the stored one.
   look_->SetLightAngle(180 - 180);
@@ -282,6 +304,11 @@ void TView3Dfrm::FormShow() {
   scene_->SkyCamera->moveAroundTarget(0.0f, 40.0f);
   controls_.pnlLeftToolbar->hide();
   btnStartClick();
+  tmrOneSec_.start();
+  if (statusLamps_) {
+    statusLamps_->CheckLamps();
+    statusLamps_->ColourCheckBoxes();
+  }
   // Choosing the depth palette at the first showing arms the intro fade of the graphics test.
   SetInfoText("Velmara 3D Graphics Test", 1.0f);
   test_.ArmFade();
@@ -307,6 +334,42 @@ void TView3Dfrm::FPSTest1Click() {
   view_->Viewer().resetPerformanceMonitor();
   SpeedTimer_.start();
   tmrTest_.start();
+}
+
+void TView3Dfrm::tmrOneSecTimer() {
+  if (!terrain_ || terrain_->Source().State() != 2) return;
+  if (frameLoop_->BoatScalePending()) {
+    const float b = BoatScaleFactor();
+    ApplyBoatScale(*scene_, boat_, 3, b);
+    scene_->GLHeadingVector->setScale({b * 0.3f, b * 0.3f, 1.0f});
+    frameLoop_->ClearBoatScalePending();
+  }
+  // The lamps follow the programs they watch every few seconds.
+  if (seconds_ % 5 == 0) statusLamps_->CheckLamps();
+  seconds_ = seconds_ >= 20 ? 0 : seconds_ + 1;
+}
+
+void TView3Dfrm::mnuScreenShotClick() {
+  QCoreApplication::processEvents();
+  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+  const QString file = QFileDialog::getSaveFileName(this, "Take Screen Shot", QString(), "JPEG picture (*.jpg *.jpeg)");
+  if (file.isEmpty()) return;
+  screen.save(file.endsWith(".jpg", Qt::CaseInsensitive) || file.endsWith(".jpeg", Qt::CaseInsensitive) ? file : file + ".jpg", "JPG");
+}
+
+void TView3Dfrm::CameraRecord1Click(bool ticked) {
+  if (ticked) {
+    if (recorder_.isRecording()) return;
+    const qreal ratio = view_->devicePixelRatioF();
+    // A recorder that cannot start counts as not running; the item stays ticked.
+    const scene::Status started = recorder_.start(std::filesystem::path(Program().ProgramDir) / "VelmaraMov.avi",
+                                                  static_cast<int>(view_->width() * ratio), static_cast<int>(view_->height() * ratio), 25);
+    if (!started) TErrorLog(TErrorLog::FileFor(Program().ProgramDir)).Append(started.error(), "Camera Record");
+    return;
+  }
+  if (!recorder_.isRecording()) return;
+  recorder_.stop();
+  ShowMessage("Recording Stopped. file called VelmaraMov.avi");
 }
 
 void TView3Dfrm::SpeedTimerTimer() {
@@ -363,6 +426,8 @@ void TView3Dfrm::FormClose() {
   try {
     tmrTest_.stop();
     SpeedTimer_.stop();
+    tmrOneSec_.stop();
+    if (recorder_.isRecording()) recorder_.stop();
     view_->Cadencer().setEnabled(false);
   } catch (const std::exception& error) {
     ShowMessage(error.what());

@@ -9,7 +9,9 @@
 #include "app/view/ChartTerrain.h"
 #include "app/view/FrameLoop.h"
 #include "app/view/TerrainCommands.h"
+#include "app/view/StatusLamps.h"
 #include "app/view/TerrainLook.h"
+#include "scene/record/ViewRecorder.h"
 #include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
 #include "controls/ImageList.h"
@@ -79,6 +81,9 @@ private:
   void SpeedTimerTimer();
   void tmrTestTimer();
   void SetInfoText(const std::string& text, float alpha);
+  void tmrOneSecTimer();
+  void mnuScreenShotClick();
+  void CameraRecord1Click(bool ticked);
 
   std::unique_ptr<TMainScene> scene_;
   TSceneView* view_ = nullptr;
@@ -89,6 +94,10 @@ private:
   std::unique_ptr<TFrameLoop> frameLoop_;
   std::unique_ptr<TTerrainLook> look_;
   std::unique_ptr<TTerrainCommands> terrainCommands_;
+  std::unique_ptr<TStatusLamps> statusLamps_;
+  scene::ViewRecorder recorder_;
+  QTimer tmrOneSec_;
+  int seconds_ = 0;
   TBoatModelState boat_;
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;

@@ -214,6 +214,7 @@ void TFrameLoop::FollowBoatClicked() {
   double lat = 0.0, lon = 0.0;
   std::uint16_t status = 0;
   const bool read = shipData_->ReadPosition(lat, lon, status);
+  if (read && Hooks.IncomingStatus) Hooks.IncomingStatus(status);
   if (ticked && read && (lat != 0.0 || lon != 0.0)) {
     latitude_ = lat;
     longitude_ = lon;

@@ -26,6 +26,7 @@ struct TFrameLoopHooks {
   std::function<void()> PlotterCursor;        // the plotter's cursor checks
   std::function<void()> BearingUpdate;        // the bearing tool
   std::function<void(double heading)> HeadingChanged;  // heading-dependent lighting
+  std::function<void(std::uint16_t status)> IncomingStatus;  // after a position was read
 };
 
 class TFrameLoop {

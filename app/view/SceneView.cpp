@@ -46,6 +46,7 @@ void TSceneView::paintGL() {
   const int w = static_cast<int>(width() * ratio), h = static_cast<int>(height() * ratio);
   viewer_->setSize(w, h);
   viewer_->render(scene::RenderTarget{defaultFramebufferObject(), w, h});
+  if (OnFrameRendered) OnFrameRendered();
 }
 
 void TSceneView::keyPressEvent(QKeyEvent* event) {

@@ -30,6 +30,8 @@ public:
 
   std::function<void(QMouseEvent*)> OnMouseDown, OnMouseMove, OnMouseUp;
   std::function<void(QWheelEvent*)> OnMouseWheel;
+  // After each frame is drawn, with the context current (the recorder grabs it here).
+  std::function<void()> OnFrameRendered;
 
 protected:
   void initializeGL() override;
