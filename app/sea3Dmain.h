@@ -20,6 +20,10 @@
 
 namespace velmara {
 
+class TCameraControl;
+class TDemoScenes;
+class TDepthUnits;
+class TPositionEntry;
 class TSceneView;
 
 class TView3Dfrm : public QMainWindow {
@@ -47,6 +51,8 @@ public:
   void Button1Click();
   void FPSTest1Click();
   const TGraphicsTest& GraphicsTest() const { return test_; }
+  TCameraControl* Cameras() { return cameras_.get(); }
+  TPositionEntry* PositionEntry() { return position_.get(); }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -65,6 +71,9 @@ private:
   void ShowMessage(const QString& text);
   void PlaceBoatAtStart();
   void BuildBoatScaleMenu();
+  // The cameras, position entry, depth units and demonstration scenes, once the scene is set up.
+  void SetUpNavigation();
+  void HandleControlCommand(const platform::TWindowMessage& message);
   // The boat scale factor: 1 unless the sky camera is current.
   float BoatScaleFactor() const;
   void SpeedTimerTimer();
@@ -81,6 +90,10 @@ private:
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;
   std::unique_ptr<platform::MessagePort> port_;
+  std::unique_ptr<TCameraControl> cameras_;
+  std::unique_ptr<TPositionEntry> position_;
+  std::unique_ptr<TDepthUnits> units_;
+  std::unique_ptr<TDemoScenes> demos_;
   TGraphicsTest test_;
   QTimer tmrTest_;
   QTimer SpeedTimer_;
