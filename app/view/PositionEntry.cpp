@@ -120,6 +120,7 @@ void TPositionEntry::FollowBoatChanged(bool on) {
 }
 
 bool TPositionEntry::btnAcceptPosClick() {
+  // A second press while the chart is still moving is not taken.
   if (busy_) return false;
   busy_ = true;
   QCoreApplication::processEvents();
