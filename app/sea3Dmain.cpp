@@ -5,6 +5,11 @@
 #include "app/view/ControlCommands.h"
 #include "app/shell/GraphicsProbe.h"
 #include "app/shell/ProgramValues.h"
+#include "app/view/CameraControl.h"
+#include "app/view/ControlCommands.h"
+#include "app/view/DemoScenes.h"
+#include "app/view/DepthUnits.h"
+#include "app/view/PositionEntry.h"
 #include "app/view/SceneView.h"
 #include "controls/KVTTransBtn.h"
 #include "platform/Registry.h"
@@ -70,6 +75,7 @@ TView3Dfrm::TView3Dfrm() : lightImages_(ToolImages("toolbar-light.png")), darkIm
     if (m.number == ReloadBoatMessage) ReloadBoatFromRegistry();
     if (m.number == CloseMessage) close();
     if (m.number == PressMessage) Press(m.wParam, static_cast<int>(m.lParam));
+    if (m.number == SetPositionMessage && position_) position_->WritePosition({m.wParam * 1e-6, m.lParam * 1e-6});
   });
   ConnectHandlers();
   FormCreate();
@@ -216,7 +222,45 @@ void TView3Dfrm::SceneSetUp() {
   view_->Cadencer().setProgress([this](double deltaTime, double newTime) { GLCadencer1Progress(deltaTime, newTime); });
   view_->Cadencer().setEnabled(true);
   view_->Viewer().setCamera(scene_->SkyCamera);
+  SetUpNavigation();
   QApplication::restoreOverrideCursor();
+}
+
+void TView3Dfrm::SetUpNavigation() {
+  cameras_ = std::make_unique<TCameraControl>(*scene_, *view_, controls_, *terrain_, *this);
+  cameras_->Hooks.NetShown = [this] { return scene_->NetCube->visible(); };
+  cameras_->RegisterDefaults();
+  position_ = std::make_unique<TPositionEntry>(*scene_, *view_, controls_, *terrain_, *cameras_, *this);
+  position_->ShowMessage = [this](const QString& text) { ShowMessage(text); };
+  units_ = std::make_unique<TDepthUnits>(controls_, *view_);
+  demos_ = std::make_unique<TDemoScenes>(controls_, *terrain_, *position_);
+  demos_->ShowMessage = [this](const QString& text) { ShowMessage(text); };
+  demos_->DataDir = ProgramFile("data");
+  auto onClick = [this](const char* name, auto handler) {
+    if (auto* button = controls_.Get<TKVTTransparentButton>(name)) {
+      button->setEnabled(true);
+      connect(button, &TKVTTransparentButton::OnClick, this, handler);
+    }
+  };
+  auto onAction = [this](const char* name, auto handler) {
+    if (QAction* action = controls_.Action(name)) {
+      action->setEnabled(true);
+      connect(action, &QAction::triggered, this, handler);
+    }
+  };
+  onClick("btnCameras", [this] { cameras_->btnCamerasClick(); });
+  onAction("mnuCameraSelector", [this] { cameras_->btnCamerasClick(); });
+  onAction("actResetCam", [this] { cameras_->actResetCamExecute(); });
+  onClick("btnNorth", [this] { cameras_->btnNorthClick(); });
+  onAction("RoamCamera1", [this] { cameras_->RoamCamera1Click(); });
+  // The view's mouse goes to the boat's menu first, then to navigation.
+  auto boatMenu = view_->OnMouseDown;
+  view_->OnMouseDown = [this, boatMenu](QMouseEvent* event) {
+    if (boatMenu) boatMenu(event);
+    cameras_->GLSceneViewer1MouseDown(event);
+  };
+  view_->OnMouseMove = [this](QMouseEvent* event) { cameras_->GLSceneViewer1MouseMove(event); };
+  view_->OnMouseUp = [this](QMouseEvent* event) { cameras_->GLSceneViewer1MouseUp(event); };
 }
 
 void TView3Dfrm::PlaceBoatAtStart() { PlaceBoatAt(terrain_->StartPoint()); }
@@ -270,10 +314,7 @@ void TView3Dfrm::BuildBoatScaleMenu() {
   };
 }
 
-float TView3Dfrm::BoatScaleFactor() const {
-  if (view_->Viewer().camera() != scene_->SkyCamera) return 1.0f;
-  return std::max(1.0f, scene_->SkyCamera->distanceToTarget() / 76.1558f);
-}
+float TView3Dfrm::BoatScaleFactor() const { return cameras_ ? cameras_->BoatScaleFactor() : 1.0f; }
 
 void TView3Dfrm::keyPressEvent(QKeyEvent* event) {
   // Shift+B with + or - scales the boat up or down.

@@ -25,6 +25,10 @@
 
 namespace velmara {
 
+class TCameraControl;
+class TDemoScenes;
+class TDepthUnits;
+class TPositionEntry;
 class TSceneView;
 
 class TView3Dfrm : public QMainWindow {
@@ -54,6 +58,8 @@ public:
   void Button1Click();
   void FPSTest1Click();
   const TGraphicsTest& GraphicsTest() const { return test_; }
+  TCameraControl* Cameras() { return cameras_.get(); }
+  TPositionEntry* PositionEntry() { return position_.get(); }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -76,6 +82,8 @@ private:
   void BuildBoatScaleMenu();
   // A control or menu item pressed through the window's port.
   void Press(std::int64_t nameHash, int item);
+  // The cameras, position entry, depth units and demonstration scenes, once the scene is set up.
+  void SetUpNavigation();
   // The boat scale factor: 1 unless the sky camera is current.
   float BoatScaleFactor() const;
   void SpeedTimerTimer();
@@ -102,6 +110,10 @@ private:
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;
   std::unique_ptr<platform::MessagePort> port_;
+  std::unique_ptr<TCameraControl> cameras_;
+  std::unique_ptr<TPositionEntry> position_;
+  std::unique_ptr<TDepthUnits> units_;
+  std::unique_ptr<TDemoScenes> demos_;
   TGraphicsTest test_;
   QTimer tmrTest_;
   QTimer SpeedTimer_;

@@ -179,11 +179,14 @@ std::array<scene::Camera*, 7> TMainScene::Cameras() const {
 }
 
 void TMainScene::ApplyCameraResolution(int camRes) {
-  (void)camRes;  // the table holds one depth for every resolution
-  for (scene::Camera* c : Cameras()) c->setDepthOfView(c == FishingCamera || c == SkyCamera ? 4000.0f : 2048.0f);
-  TerrainRenderer1->settings().camRes = camRes;
-  TerrainRenderer1->settings().qualityDistance = camRes == 1 ? 1024.0f : camRes == 2 ? 400.0f : 200.0f;
-  TerrainRenderer1->settings().lodPrecision = camRes == 3 ? 200 : 100;
+  camRes_ = TDepthOfViewTable::Clamp(camRes);
+  using Row = TDepthOfViewTable::Row;
+  for (scene::Camera* c : Cameras())
+    c->setDepthOfView(TDepthOfViewTable::DepthOfView(c == FishingCamera ? Row::FollowBoat : c == SkyCamera ? Row::Sky : Row::Other, camRes_));
+  GLCameraRoam->setDepthOfView(TDepthOfViewTable::DepthOfView(Row::Other, camRes_));
+  TerrainRenderer1->settings().camRes = camRes_;
+  TerrainRenderer1->settings().qualityDistance = TDepthOfViewTable::QualityDistance(camRes_);
+  TerrainRenderer1->settings().lodPrecision = TDepthOfViewTable::LodPrecision(camRes_);
 }
 
 void TMainScene::BuildMarksAndTools(const PictureSource& pictures) {

@@ -4,6 +4,7 @@
 // and line groups, bearing tool, search area, track lines, heads-up texts and the terrain.
 // Qt-free; the main window owns one.
 
+#include "app/scene/CameraTables.h"
 #include "controls/hud/GLKVTMenu.h"
 #include "scene/camera/Camera.h"
 #include "scene/graph/Scene.h"
@@ -110,13 +111,18 @@ public:
 
   // The seven selectable cameras by selector number 1 … 7.
   std::array<scene::Camera*, 7> Cameras() const;
-  // Depth of view of every camera for a camera resolution (1 … 3).
+  // Depth of view of every camera (the roam camera too) for a camera resolution (1 … 3), and the
+  // terrain renderer's view range for it.
   void ApplyCameraResolution(int camRes);
+  int CamRes() const { return camRes_; }
+  // The selectable cameras' start values, registered at the end of the scene set-up.
+  TCameraDefaults CameraDefaults;
 
   std::shared_ptr<const scene::BitmapFont> Font;
   std::shared_ptr<const scene::BitmapFont> SmallFont;
 
 private:
+  int camRes_ = 2;
   void BuildSkyAndLight();
   void BuildBoat();
   void BuildNet();

@@ -2,6 +2,8 @@
 // The program-wide values, set by the program entry before any window exists and read
 // everywhere after. One instance.
 
+#include "app/base/Geodesy.h"
+
 #include <string>
 
 namespace velmara {
@@ -16,6 +18,7 @@ struct TProgramValues {
   int WindowPlacement = 0;    // 2: 800 × 600 at 0,0; 3: 1024 × 768 at 0,0; else the work area
   int ShowFrameRateAtStart = 0;
   bool InshoreMode = true;
+  TDepthUnit DepthUnit = TDepthUnit::Metres;  // display unit of depths; metres inside
   std::string ProgramDir;       // the program's folder, without a trailing slash
   std::string ProgramDirSlash;  // the same with one
   std::string StartupStatus;    // "GRAPHICCARDPROBLEM" or "MISSINGDB" stop the start

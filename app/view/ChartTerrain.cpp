@@ -76,18 +76,60 @@ void TChartTerrain::StartUp(const TChartTerrainSettings& settings) {
 TGridPoint TChartTerrain::MoveTo(double latitude, double longitude) {
   TPGSBitmapHDS& source = *source_;
   source.WaitUntilReady();
-  settings_.Latitude = latitude;
-  settings_.Longitude = longitude;
-  cellSize_ = CellSizeFor(settings_.MapResolution, settings_.Inshore, latitude);
-  source.CellSize = cellSize_;
+  GeoPoint position;
+  position.lat = latitude;
+  position.lon = longitude;
+  SetPosition(position);
+  UseCellSizeAt(latitude);
   source.SetOrigin(longitude, latitude);
   const TGridPoint grid = source.LatLonToGrid(longitude, latitude);
+  source.StartLoad(grid.x, grid.y);
+  return grid;
+}
+
+void TChartTerrain::SetPosition(const GeoPoint& position) {
+  settings_.Latitude = position.lat;
+  settings_.Longitude = position.lon;
+}
+
+void TChartTerrain::SetOperatingScale(bool inshore) {
+  settings_.Inshore = inshore;
+  if (source_) source_->HeightScale = HeightScale();
+  SetContourInterval(settings_.ContourInterval);
+  ApplyScaleZ();
+}
+
+void TChartTerrain::SetRasterFile(const std::string& file) {
+  settings_.RasterFile = file;
+  if (source_) source_->RasterFile = file;
+}
+
+void TChartTerrain::SetVerticalExaggeration(double value) {
+  settings_.VerticalExaggeration = value;
+  ApplyScaleZ();
+}
+
+void TChartTerrain::SetContourInterval(int displayInterval) {
+  settings_.ContourInterval = displayInterval;
+  scene_.TerrainRenderer1->settings().contourInterval = settings_.ContoursOn ? displayInterval * HeightScale() : 0;
+}
+
+int TChartTerrain::UseCellSizeAt(double latitude) {
+  SetCellSize(CellSizeFor(settings_.MapResolution, settings_.Inshore, latitude));
+  return cellSize_;
+}
+
+void TChartTerrain::SetCellSize(int cellSize) {
+  cellSize_ = cellSize;
+  if (source_) source_->CellSize = cellSize;
+  ApplyScaleZ();
+}
+
+void TChartTerrain::ApplyScaleZ() {
   scene::TerrainRenderer& renderer = *scene_.TerrainRenderer1;
   glm::vec3 scale = renderer.scale();
   scale.z = static_cast<float>(TerrainScaleZ(settings_.VerticalExaggeration, cellSize_, HeightScale()));
   renderer.setScale(scale);
-  source.StartLoad(grid.x, grid.y);
-  return grid;
 }
 
 void TChartTerrain::SetLightAngle(int storedAngle, const glm::vec3& boat) {

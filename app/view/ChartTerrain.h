@@ -4,6 +4,7 @@
 // map, palette range and strip, status texts). The loading thread only sets flags here; the frame
 // loop calls ProcessHeightChange on the main thread.
 
+#include "app/base/Geodesy.h"
 #include "app/scene/MainScene.h"
 #include "colour/DepthPalette.h"
 #include "colour/TerrainSceneMaterials.h"
@@ -40,17 +41,31 @@ public:
   bool ProcessHeightChange();
 
   TPGSBitmapHDS& Source() { return *source_; }
+  bool HasSource() const { return source_ != nullptr; }
   TDepthPalette& DepthPalette() { return depthPalette_; }
   int CellSize() const { return cellSize_; }
   int HeightScale() const { return settings_.Inshore ? 10 : 1; }
+  bool Inshore() const { return settings_.Inshore; }
+  int MapResolution() const { return settings_.MapResolution; }
+  // The current position of interest: the position last entered or gone to.
+  GeoPoint Position() const { return {settings_.Latitude, settings_.Longitude}; }
+  void SetPosition(const GeoPoint& position);
+  // The operating scale: inshore keeps heights in decimetres, deep-sea in metres.
+  void SetOperatingScale(bool inshore);
+  void SetRasterFile(const std::string& file);
+  void SetMapResolution(int index) { settings_.MapResolution = index; }
+  void SetVerticalExaggeration(double value);
+  void SetContourInterval(int displayInterval);
+  // CellSize for the current map resolution at a latitude, handed to the source and the renderer.
+  int UseCellSizeAt(double latitude);
+  // Sets the source's cell size as it is given (the demonstration scenes).
+  void SetCellSize(int cellSize);
   // The start position's grid point.
   TGridPoint StartPoint() const { return start_; }
   // The status text of the mode line (txtAlt).
   const std::string& AltText() const { return altText_; }
   std::function<void(const std::string&)> OnError;
 
-  void SetMapResolution(int index) { settings_.MapResolution = index; }
-  int MapResolution() const { return settings_.MapResolution; }
   double Latitude() const { return settings_.Latitude; }
   double Longitude() const { return settings_.Longitude; }
   // Whether the tracer finished since the last call.
@@ -72,6 +87,7 @@ public:
 
 private:
   void ApplyPaletteRange();
+  void ApplyScaleZ();
 
   TMainScene& scene_;
   std::function<void()> pump_;

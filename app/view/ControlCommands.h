@@ -1,17 +1,19 @@
 #pragma once
-// Pressing the main window's controls from another program (end-to-end tests, support tools):
-// the message `PressMessage` to the "TView3Dfrm" port names a control or menu item by the hash of
-// its name and, for lists, the item to choose. A button is clicked, a menu item triggered, a check
-// box clicked, a list item chosen — as a user would, through the control's own handlers.
+// Commands that other programs (end-to-end tests, support tools) post to the main window's
+// "TView3Dfrm" port: press a control or menu item named by the hash of its name (for lists, the
+// item to choose goes in lParam) — a button is clicked, a menu item triggered, a check box clicked,
+// a list item chosen, as a user would, through the control's own handlers; or write a position
+// into the position boxes.
 
 #include <cstdint>
 #include <string_view>
 
 namespace velmara {
 
-constexpr std::uint32_t PressMessage = 0x8000 + 1;  // WM_APP + 1
+constexpr std::uint32_t PressMessage = 0x8000 + 1;           // WM_APP + 1: (name hash, list item or −1)
+inline constexpr std::uint32_t SetPositionMessage = 1024 + 201;  // WM_USER + 201: (µ° latitude, µ° longitude)
 
-// 64-bit FNV-1a of a control's name: the message's wParam.
+// 64-bit FNV-1a of a control's name: the press message's wParam.
 constexpr std::int64_t ControlNameHash(std::string_view name) {
   std::uint64_t hash = 14695981039346656037ull;
   for (const char c : name) {
