@@ -6,6 +6,7 @@
 #include "app/shell/ProgramValues.h"
 #include "app/view/SceneView.h"
 #include "controls/KVTTransBtn.h"
+#include "platform/ProgramDir.h"
 #include "platform/Registry.h"
 #include "terrain/ProgressState.h"
 
@@ -148,6 +149,11 @@ void TView3Dfrm::SceneSetUp() {
   settings.ContourInterval = 5;
   terrain_->StartUp(settings);
   PlaceBoatAtStart();
+  TPaletteToolbarContext palette{ProgramPaletteFolders(), UserDir() / "data", program.InshoreMode};
+  TPaletteToolbarHooks hooks;
+  hooks.ShowMessage = [this](const std::string& text) { ShowMessage(QString::fromStdString(text)); };
+  hooks.FocusView = [this] { view_->setFocus(); };
+  palette_ = std::make_unique<TPaletteToolbar>(controls_, *terrain_, *scene_, palette, hooks);
   terrain_->SetLightAngle(180, scene_->BoatForm->position());
   // The net is built once with the set-up's start values and hidden until one is set.
   BuildNetModel(*scene_, net_, Program().ProgramDir, 0, 0, 0, terrain_->CellSize(), 1.0);
@@ -293,6 +299,7 @@ void TView3Dfrm::btnStartClick() {
 
 void TView3Dfrm::GLCadencer1Progress(double deltaTime, double) {
   if (terrain_ && terrain_->ProcessHeightChange()) view_->update();
+  if (palette_) palette_->AfterFrame();
   if (test_.FadeArmed()) {
     if (test_.AdvanceFade(deltaTime)) {
       Button1Click();
@@ -329,6 +336,7 @@ void TView3Dfrm::FormDestroy() {
   view_->SetRunning(false);
   view_->Release();
   Pump();
+  palette_.reset();
   if (terrain_) terrain_->Shutdown();
   Pump();
   terrain_.reset();

@@ -9,6 +9,7 @@
 #include "app/view/ChartTerrain.h"
 #include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
+#include "app/view/PaletteToolbar.h"
 #include "controls/ImageList.h"
 #include "platform/MessagePort.h"
 
@@ -77,6 +78,7 @@ private:
   TImageList darkImages_;
   TMainControls controls_;
   std::unique_ptr<TChartTerrain> terrain_;
+  std::unique_ptr<TPaletteToolbar> palette_;
   TBoatModelState boat_;
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;

@@ -48,6 +48,12 @@ public:
   // The status text of the mode line (txtAlt).
   const std::string& AltText() const { return altText_; }
   std::function<void(const std::string&)> OnError;
+  // Sets the palette range after each finished load once the palette tool bar is there; until
+  // then the automatic range of the loaded heights is used.
+  std::function<void()> OnPaletteRange;
+  bool HasSource() const { return source_ != nullptr; }
+  // Puts the depth palette's strip (and its height mapping) on the terrain.
+  void SetDepthStrip();
 
   // The light of the relief shading and the light source from the stored light angle (degrees).
   void SetLightAngle(int storedAngle, const glm::vec3& boat);
