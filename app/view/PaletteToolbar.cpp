@@ -162,7 +162,7 @@ void TPaletteToolbar::SetUpControls() {
     }
   }
   for (QComboBox* box : {minDepth_, maxDepth_}) {
-    box->setFixedWidth(72);
+    box->setFixedSize(72, box->sizeHint().height());
     box->raise();
   }
   DepthLegend_->setToolTip(context_.Unit == TDepthUnit::Feet ? "Feet" : context_.Unit == TDepthUnit::Fathoms ? "Fathoms" : "Metres");
