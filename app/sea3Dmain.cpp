@@ -12,6 +12,7 @@
 #include "app/view/PositionEntry.h"
 #include "app/view/SceneView.h"
 #include "controls/KVTTransBtn.h"
+#include "platform/ProgramDir.h"
 #include "platform/Registry.h"
 #include "terrain/ProgressState.h"
 
@@ -159,6 +160,11 @@ void TView3Dfrm::SceneSetUp() {
   settings.ContourInterval = 5;
   terrain_->StartUp(settings);
   PlaceBoatAtStart();
+  TPaletteToolbarContext palette{ProgramPaletteFolders(), UserDir() / "data", program.InshoreMode};
+  TPaletteToolbarHooks hooks;
+  hooks.ShowMessage = [this](const std::string& text) { ShowMessage(QString::fromStdString(text)); };
+  hooks.FocusView = [this] { view_->setFocus(); };
+  palette_ = std::make_unique<TPaletteToolbar>(controls_, *terrain_, *scene_, palette, hooks);
   // The net is built once with the set-up's start values and hidden until one is set.
   BuildNetModel(*scene_, net_, Program().ProgramDir, 0, 0, 0, terrain_->CellSize(), 1.0);
   net_.NetVisible = true;
@@ -171,6 +177,10 @@ void TView3Dfrm::SceneSetUp() {
   frameLoop_ = std::make_unique<TFrameLoop>(*scene_, *view_, controls_, *terrain_, test_, Program().InshoreMode);
   look_ = std::make_unique<TTerrainLook>(*scene_, *terrain_, controls_, lightImages_, darkImages_, Program().TextureUnitCount);
   look_->BoatHeading = [this] { return frameLoop_->BoatHeading(); };
+  // Day and night colours load the palette again and apply it.
+  look_->OnDayNightChanged = [this] {
+    if (palette_) palette_->cbxPaletteClick();
+  };
   frameLoop_->Hooks.HeadingChanged = [this](double heading) {
     if (look_->Light.HeadingLight) look_->SetLightDirection(heading, true);
   };
@@ -232,6 +242,12 @@ void TView3Dfrm::SetUpNavigation() {
   cameras_->RegisterDefaults();
   position_ = std::make_unique<TPositionEntry>(*scene_, *view_, controls_, *terrain_, *cameras_, *this);
   position_->ShowMessage = [this](const QString& text) { ShowMessage(text); };
+  // After a move the next load takes the automatic range; the frame loop refreshes its read-outs.
+  position_->Hooks.RequestLegendUpdate = [this] {
+    if (palette_) palette_->LocationChanged();
+  };
+  position_->Hooks.UpdatePass = [this] { frameLoop_->RequestUpdate(); };
+  position_->Hooks.FollowBoatClick = [this] { frameLoop_->FollowBoatClicked(); };
   units_ = std::make_unique<TDepthUnits>(controls_, *view_);
   demos_ = std::make_unique<TDemoScenes>(controls_, *terrain_, *position_);
   demos_->ShowMessage = [this](const QString& text) { ShowMessage(text); };
@@ -447,6 +463,7 @@ void TView3Dfrm::btnStartClick() {
 }
 
 void TView3Dfrm::GLCadencer1Progress(double deltaTime, double) {
+  if (palette_) palette_->AfterFrame();
   if (test_.FadeArmed()) {
     if (test_.AdvanceFade(deltaTime)) {
       Button1Click();
@@ -485,6 +502,7 @@ void TView3Dfrm::FormDestroy() {
   Pump();
   terrainCommands_.reset();
   look_.reset();
+  palette_.reset();
   frameLoop_.reset();
   if (terrain_) terrain_->Shutdown();
   Pump();

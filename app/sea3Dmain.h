@@ -14,6 +14,7 @@
 #include "scene/record/ViewRecorder.h"
 #include "app/view/GraphicsTest.h"
 #include "app/view/MainControls.h"
+#include "app/view/PaletteToolbar.h"
 #include "controls/ImageList.h"
 #include "platform/MessagePort.h"
 
@@ -106,6 +107,7 @@ private:
   scene::ViewRecorder recorder_;
   QTimer tmrOneSec_;
   int seconds_ = 0;
+  std::unique_ptr<TPaletteToolbar> palette_;
   TBoatModelState boat_;
   TNetSceneState net_;
   QMenu* popScaleBoat_ = nullptr;

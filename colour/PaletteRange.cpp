@@ -28,6 +28,32 @@ TRangeLists RangeListItems(TPaletteKind kind, bool inshore) {
           {"1", "5", "10", "50", "100", "200", "300", "400", "500", "600", "700", "800", "900", "1000", "2000", "3000"}};
 }
 
+std::vector<std::string> ContourIntervalItems(bool inshore) {
+  std::vector<std::string> items = {"10", "20", "25", "50", "100", "200", "250", "500", "1000"};
+  if (inshore) items.insert(items.begin(), {"1", "2", "5"});
+  return items;
+}
+
+bool RangeKeyAccepted(char32_t typed) { return (typed >= U'0' && typed <= U'9') || typed == U'\b'; }
+
+const char* PaletteKindLabel(TPaletteKind kind) {
+  switch (kind) {
+    case TPaletteKind::pkHardness: return "HARD";
+    case TPaletteKind::pkRoughness: return "ROUGH";
+    case TPaletteKind::pkDepth: break;
+  }
+  return "DEPTH";
+}
+
+TRangeHints RangeHints(TPaletteKind kind) {
+  switch (kind) {
+    case TPaletteKind::pkHardness: return {"Minimum hardness color range", "Maximum hardness color range"};
+    case TPaletteKind::pkRoughness: return {"Minimum roughness color range", "Maximum roughness color range"};
+    case TPaletteKind::pkDepth: break;
+  }
+  return {"Minimum depth color range", "Maximum depth color range"};
+}
+
 bool RangeValid(const std::string& minimumText, const std::string& maximumText) {
   const auto minimum = Integer(minimumText), maximum = Integer(maximumText);
   return minimum && maximum && *minimum < *maximum;

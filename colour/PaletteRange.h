@@ -16,6 +16,20 @@ struct TRangeLists {
 };
 TRangeLists RangeListItems(TPaletteKind kind, bool inshore);
 
+// The contour interval list: 10 ... 1000, with 1, 2 and 5 in front in inshore mode.
+std::vector<std::string> ContourIntervalItems(bool inshore);
+
+// Whether a character typed into a range box is kept: the digits and backspace only.
+bool RangeKeyAccepted(char32_t typed);
+
+// The kind's name above the legend ("DEPTH", "HARD", "ROUGH") and the hints of the range boxes.
+const char* PaletteKindLabel(TPaletteKind kind);
+struct TRangeHints {
+  const char* minimum;
+  const char* maximum;
+};
+TRangeHints RangeHints(TPaletteKind kind);
+
 // Both texts are integers and minimum < maximum.
 bool RangeValid(const std::string& minimumText, const std::string& maximumText);
 

@@ -158,7 +158,8 @@ bool TChartTerrain::ProcessHeightChange() {
   TPGSBitmapHDS& source = *source_;
   const TWindowBounds bounds = source.Bounds();
   source.ReadNormalMap([&](const std::uint32_t* pixels) { materials_.SetNormalMap(pixels, source.GridSize(), bounds.Left, bounds.Bottom); });
-  ApplyPaletteRange();
+  if (OnPaletteRange) OnPaletteRange();
+  else ApplyPaletteRange();
   materials_.SetLandMapping(bounds.Left, bounds.Right, bounds.Bottom, source.GridSize(), scene_.TerrainRenderer1->settings().tileSize);
   scene_.TerrainRenderer1->structureChanged();
   altText_ = "Mode: Sea  Alt: Sealevel";
@@ -185,6 +186,12 @@ void TChartTerrain::ApplyPaletteRange() {
   input.contourIntervalText = std::to_string(settings_.ContourInterval);
   const TPaletteRangeResult applied = velmara::ApplyPaletteRange(depthPalette_, input);
   if (applied.applied) materials_.SetDepthStrip(depthPalette_);
+}
+
+void TChartTerrain::SetDepthStrip() {
+  if (depthPalette_.Strip.empty()) return;
+  materials_.SetDepthStrip(depthPalette_);
+  scene_.TerrainRenderer1->structureChanged();
 }
 
 }  // namespace velmara

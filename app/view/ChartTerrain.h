@@ -65,6 +65,11 @@ public:
   // The status text of the mode line (txtAlt).
   const std::string& AltText() const { return altText_; }
   std::function<void(const std::string&)> OnError;
+  // Sets the palette range after each finished load once the palette tool bar is there; until
+  // then the automatic range of the loaded heights is used.
+  std::function<void()> OnPaletteRange;
+  // Puts the depth palette's strip (and its height mapping) on the terrain.
+  void SetDepthStrip();
 
   double Latitude() const { return settings_.Latitude; }
   double Longitude() const { return settings_.Longitude; }

@@ -28,6 +28,36 @@ TEST(PaletteRange, ListsPerKindAndMode) {
   EXPECT_EQ(RangeListItems(TPaletteKind::pkRoughness, true).minimum.back(), "10000");
 }
 
+TEST(PaletteRange, ContourIntervalListGainsTheSmallStepsInshore) {
+  const std::vector<std::string> deepSea = {"10", "20", "25", "50", "100", "200", "250", "500", "1000"};
+  EXPECT_EQ(ContourIntervalItems(false), deepSea);
+  std::vector<std::string> inshore = {"1", "2", "5"};
+  inshore.insert(inshore.end(), deepSea.begin(), deepSea.end());
+  EXPECT_EQ(ContourIntervalItems(true), inshore);
+}
+
+TEST(PaletteRange, RangeBoxesKeepOnlyDigitsAndBackspace) {
+  for (char32_t kept : {U'0', U'5', U'9', U'\b'}) EXPECT_TRUE(RangeKeyAccepted(kept)) << int(kept);
+  for (char32_t dropped : {U'-', U'.', U',', U'+', U'a', U' ', U'\r', U'\x7f', U'\u0663' /* Arabic-Indic 3 */})
+    EXPECT_FALSE(RangeKeyAccepted(dropped)) << int(dropped);
+}
+
+TEST(PaletteRange, KindLabelsAndRangeHints) {
+  const struct {
+    TPaletteKind kind;
+    const char *label, *minimum, *maximum;
+  } cases[] = {
+      {TPaletteKind::pkDepth, "DEPTH", "Minimum depth color range", "Maximum depth color range"},
+      {TPaletteKind::pkHardness, "HARD", "Minimum hardness color range", "Maximum hardness color range"},
+      {TPaletteKind::pkRoughness, "ROUGH", "Minimum roughness color range", "Maximum roughness color range"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_STREQ(PaletteKindLabel(c.kind), c.label);
+    EXPECT_STREQ(RangeHints(c.kind).minimum, c.minimum);
+    EXPECT_STREQ(RangeHints(c.kind).maximum, c.maximum);
+  }
+}
+
 TEST(PaletteRange, DepthRangeSpreadsFromTheDeepEnd) {
   TDepthPalette palette = SevenBands();
   TPaletteRangeInput in;

@@ -90,11 +90,13 @@ TEST(ChartLook, NightShadingAndWireFrameTakeEffect) {
   const QImage wire = Shot("wire-frame");
   EXPECT_GT(Detail(wire, view), Detail(dayAgain, view)) << "the mesh's edges show";
   Press("mnuWireFrame");
-  // A finer map resolution loads the window again at a smaller cell size: another picture.
+  // A finer map resolution loads the window again at a smaller cell size (the screenshot shows
+  // it; the graphics test's camera circles meanwhile, so pictures are not compared here).
   Press("cbxMapResolution", 0);
   Wait(3000);
-  const QImage fine = Shot("resolution-1nm");
-  EXPECT_GT(std::abs(Brightness(fine, view) - Brightness(dayAgain, view)) + std::abs(Detail(fine, view) - Detail(dayAgain, view)), 1.0);
+  Shot("resolution-1nm");
+  EXPECT_EQ(program.state(), QProcess::Running) << "the reload did not end the program";
+  EXPECT_GT(Detail(Shot("resolution-1nm"), view), 0.3) << "terrain is drawn after the reload";
   Press("mnuDisplaySeaSurface");
   Shot("sea-surface");
 
