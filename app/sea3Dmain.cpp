@@ -155,6 +155,7 @@ void TView3Dfrm::SceneSetUp() {
   TChartTerrainSettings settings;
   settings.RasterFile = ProgramFile("data/myIS2nmRaster.dat");
   settings.PaletteFile = ProgramFile("data/pal0.cpt");
+  settings.TextureFolder = ProgramFile("data/textures");
   settings.Inshore = program.InshoreMode;
   settings.TextureUnits = program.TextureUnitCount;
   settings.ContourInterval = 5;

@@ -1,5 +1,7 @@
 #include "colour/TerrainSceneMaterials.h"
 
+#include "colour/LandTexture.h"
+
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -87,12 +89,11 @@ void TTerrainSceneMaterials::SetLandTexture(const std::vector<TRgb>& picture, in
 }
 
 void TTerrainSceneMaterials::SetLandMapping(int left, int right, int bottom, int gridSize, int tileSize) {
-  const double d = right - left;
-  if (d == 0) return;
-  const double shift = (gridSize / 2) * static_cast<double>(tileSize) / (d * d);
+  if (right == left) return;
+  const TLandTexGen gen = LandTextureCoordinates(left, right, bottom, gridSize, tileSize);
   scene::Material& land = *library_.find("landtex");
-  land.texture.planeS = {static_cast<float>(1.0 / d), 0.0f, 0.0f, static_cast<float>(-left / d - shift)};
-  land.texture.planeT = {0.0f, static_cast<float>(1.0 / d), 0.0f, static_cast<float>(-bottom / d - shift)};
+  land.texture.planeS = {static_cast<float>(gen.Sx), 0.0f, 0.0f, static_cast<float>(gen.S0)};
+  land.texture.planeT = {0.0f, static_cast<float>(gen.Ty), 0.0f, static_cast<float>(gen.T0)};
 }
 
 }  // namespace velmara

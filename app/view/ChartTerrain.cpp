@@ -1,6 +1,8 @@
 #include "app/view/ChartTerrain.h"
 
+#include "colour/LandTexture.h"
 #include "colour/PaletteRange.h"
+#include "colour/PictureFiles.h"
 #include "colour/Shading.h"
 #include "terrain/MapResolution.h"
 
@@ -154,19 +156,50 @@ void TChartTerrain::SetLightDirection(double theta, const glm::vec3& boat) {
 }
 
 bool TChartTerrain::ProcessHeightChange() {
-  if (!source_ || !heightChanged_.exchange(false)) return false;
+  // A load that started since is waited for by the next frame, not here.
+  if (!source_ || source_->State() != 2 || !heightChanged_.exchange(false)) return false;
   TPGSBitmapHDS& source = *source_;
   const TWindowBounds bounds = source.Bounds();
   source.ReadNormalMap([&](const std::uint32_t* pixels) { materials_.SetNormalMap(pixels, source.GridSize(), bounds.Left, bounds.Bottom); });
   if (OnPaletteRange) OnPaletteRange();
   else ApplyPaletteRange();
-  materials_.SetLandMapping(bounds.Left, bounds.Right, bounds.Bottom, source.GridSize(), scene_.TerrainRenderer1->settings().tileSize);
+  ApplyTerrainTextures();
   scene_.TerrainRenderer1->structureChanged();
   altText_ = "Mode: Sea  Alt: Sealevel";
   scene_.TerrainRenderer1->settings().waterLevel = 0.0f;
   // The load's buffers are freed: give the memory back to the system.
   malloc_trim(0);
   return true;
+}
+
+void TChartTerrain::ApplyTerrainTextures() {
+  TPGSBitmapHDS& source = *source_;
+  // The land sample pictures are read once and kept.
+  if (landSamples_.empty()) {
+    for (const char* name : {"grass1A.jpg", "grass1B.jpg", "rock1C.jpg", "snow1D.jpg"}) {
+      std::optional<TRgbImage> sample = LoadRgbImage(settings_.TextureFolder + "/" + name);
+      if (!sample) {
+        landSamples_.clear();
+        if (OnError) OnError("Cannot read the land picture " + settings_.TextureFolder + "/" + name);
+        return;
+      }
+      landSamples_.push_back(std::move(*sample));
+    }
+  }
+  const TRgbImage* samples[4] = {&landSamples_[0], &landSamples_[1], &landSamples_[2], &landSamples_[3]};
+  TLandColourPicker picker(samples, [this](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); });
+  const int n = source.GridSize();
+  const int water = static_cast<int>(scene_.TerrainRenderer1->settings().waterLevel);
+  TRgbImage picture(n, n);
+  const bool fullPath = settings_.TextureUnits >= 4;
+  source.ReadGrid([&](const std::int16_t* grid) {
+    BuildLandTexture(picture, grid, n, water, TLandPass::Land, picker, depthPalette_);
+    // With four units the strip colours the water; with fewer the land texture carries the palette.
+    if (!fullPath) BuildLandTexture(picture, grid, n, water, TLandPass::Water, picker, depthPalette_);
+  });
+  materials_.SetLandTexture(picture.pixels, n);
+  const TWindowBounds bounds = source.Bounds();
+  materials_.SetLandMapping(bounds.Left, bounds.Right, bounds.Bottom, n, scene_.TerrainRenderer1->settings().tileSize);
 }
 
 void TChartTerrain::ApplyPaletteRange() {

@@ -7,12 +7,15 @@
 #include "app/base/Geodesy.h"
 #include "app/scene/MainScene.h"
 #include "colour/DepthPalette.h"
+#include "colour/LandTexture.h"
 #include "colour/TerrainSceneMaterials.h"
 #include "terrain/DAZHeightData.h"
 
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <random>
+#include <vector>
 #include <string>
 
 namespace velmara {
@@ -28,6 +31,7 @@ struct TChartTerrainSettings {
   double VerticalExaggeration = 2.0;
   int ContourInterval = 100;  // display units of the contour list
   bool ContoursOn = true;
+  std::string TextureFolder;  // the land sample pictures
 };
 
 class TChartTerrain {
@@ -92,6 +96,8 @@ public:
 
 private:
   void ApplyPaletteRange();
+  // The land texture of the loaded window and its mapping.
+  void ApplyTerrainTextures();
   void ApplyScaleZ();
 
   TMainScene& scene_;
@@ -100,6 +106,8 @@ private:
   std::unique_ptr<TPGSBitmapHDS> source_;
   TTerrainSceneMaterials materials_;
   TDepthPalette depthPalette_;
+  std::vector<TRgbImage> landSamples_;
+  std::mt19937 random_{20061124};
   std::atomic<bool> heightChanged_{false};
   std::atomic<bool> contoursChanged_{false};
   int cellSize_ = 40;

@@ -70,7 +70,8 @@ void TFrameLoop::Progress(double deltaTime) {
     SetBoatOnTerrain();
   }
   if (frameTick && Hooks.BearingUpdate) Hooks.BearingUpdate();
-  if (update || recentre_) {
+  // The pass needs the loaded heights; while a load runs it waits for a later frame.
+  if ((update || recentre_) && terrain_.Source().State() == 2) {
     recentre_ = false;
     UpdatePass(moved);
   }
@@ -158,7 +159,6 @@ void TFrameLoop::SetHud(const char* title, const std::string& value) {
 }
 
 void TFrameLoop::UpdatePass(bool moved) {
-  terrain_.Source().WaitUntilReady();
   if (Hooks.NetUpdate) Hooks.NetUpdate();
   const glm::vec3 boat = scene_.BoatCube->position();
   const double depth = ModelDepth(boat);

@@ -13,9 +13,13 @@ TSceneView::TSceneView(scene::Scene& scene, QWidget* parent)
   setObjectName("GLSceneViewer1");
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  // The next frame is asked for as soon as one is on the screen: the view runs at the display's pace.
+  // The next frame is asked for as soon as one is on the screen: the view runs at the display's
+  // pace. The frame loop runs here, between frames, never inside the painting: it may wait for
+  // the loader and handle events, which must not happen while the widget paints.
   connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
-    if (running_) update();
+    if (!running_) return;
+    cadencer_.tick();
+    update();
   });
 }
 
@@ -41,7 +45,6 @@ void TSceneView::initializeGL() {}
 
 void TSceneView::paintGL() {
   if (released_) return;
-  cadencer_.tick();
   const qreal ratio = devicePixelRatioF();
   const int w = static_cast<int>(width() * ratio), h = static_cast<int>(height() * ratio);
   viewer_->setSize(w, h);

@@ -1,6 +1,6 @@
 #pragma once
 // The chart's 3D view (`GLSceneViewer1`): a Qt OpenGL widget that draws the scene through the
-// viewer, once per frame the screen shows, and ticks the frame driver before each frame. It keeps
+// viewer, once per frame the screen shows, and ticks the frame driver between frames. It keeps
 // the set of keys held down for the frame loop to poll, and hands mouse events on.
 
 #include "scene/FrameDriver.h"
