@@ -11,6 +11,7 @@
 #include "app/view/DepthUnits.h"
 #include "app/view/PositionEntry.h"
 #include "app/view/SceneView.h"
+#include "controls/KVTLED.h"
 #include "controls/KVTTransBtn.h"
 #include "platform/ProgramDir.h"
 #include "platform/Registry.h"
@@ -37,6 +38,7 @@
 #include <QUrl>
 
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -76,6 +78,7 @@ TView3Dfrm::TView3Dfrm() : lightImages_(ToolImages("toolbar-light.png")), darkIm
     if (m.number == ReloadBoatMessage) ReloadBoatFromRegistry();
     if (m.number == CloseMessage) close();
     if (m.number == PressMessage) Press(m.wParam, static_cast<int>(m.lParam));
+    if (m.number == ReportStateMessage) ReportState();
     if (m.number == SetPositionMessage && position_) position_->WritePosition({m.wParam * 1e-6, m.lParam * 1e-6});
   });
   ConnectHandlers();
@@ -288,6 +291,21 @@ void TView3Dfrm::PlaceBoatAt(const TGridPoint& start) {
   scene_->BoatCube->setPosition(boat);
   scene_->SkyCube->setPosition(boat);
   scene_->SeaPlane->setPosition({boat.x, 0.0f, boat.z});
+}
+
+void TView3Dfrm::ReportState() {
+  auto lamp = [this](const char* name) {
+    const auto* led = controls_.Get<TKVTLED>(name);
+    return led && led->Status() ? 1 : 0;
+  };
+  const auto* follow = controls_.Get<QCheckBox>("chkFollow");
+  const auto* gps = controls_.Get<TKVTLED>("ledGPS");
+  char line[160];
+  std::snprintf(line, sizeof line, "state lat=%.5f lon=%.5f follow=%d nautrec=%d gps=%d depth=%d unit=%s", frameLoop_ ? frameLoop_->Latitude() : 0.0,
+                frameLoop_ ? frameLoop_->Longitude() : 0.0, follow && follow->isChecked() ? 1 : 0, lamp("ledNautrec"), lamp("ledGPS"),
+                lamp("ledDepth"), UnitLabel(Program().DepthUnit));
+  TErrorLog(TErrorLog::FileFor(Program().ProgramDir))
+      .Append(std::string(line) + " gpsHint=" + (gps ? gps->toolTip().toStdString() : std::string()), "state");
 }
 
 void TView3Dfrm::Press(std::int64_t nameHash, int item) {

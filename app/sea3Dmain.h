@@ -83,6 +83,8 @@ private:
   void BuildBoatScaleMenu();
   // A control or menu item pressed through the window's port.
   void Press(std::int64_t nameHash, int item);
+  // One "state" line into the error log (see ControlCommands.h).
+  void ReportState();
   // The cameras, position entry, depth units and demonstration scenes, once the scene is set up.
   void SetUpNavigation();
   // The boat scale factor: 1 unless the sky camera is current.

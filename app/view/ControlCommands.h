@@ -12,6 +12,9 @@ namespace velmara {
 
 constexpr std::uint32_t PressMessage = 0x8000 + 1;           // WM_APP + 1: (name hash, list item or −1)
 inline constexpr std::uint32_t SetPositionMessage = 1024 + 201;  // WM_USER + 201: (µ° latitude, µ° longitude)
+// Writes one "state" line into the error log: position, "Follow Boat", lamps, the GPS hint and
+// the depth unit, for a program that watches this one from outside.
+inline constexpr std::uint32_t ReportStateMessage = 0x8000 + 2;  // WM_APP + 2
 
 // 64-bit FNV-1a of a control's name: the press message's wParam.
 constexpr std::int64_t ControlNameHash(std::string_view name) {

@@ -110,42 +110,42 @@ const ControlSpec kStatus[] = {
     {"txtLake", Kind::Label, "", ""},
 };
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent, const TImageList& images) {
+QWidget* makeControl(const ControlSpec& control, QWidget* parent, const TImageList& images) {
   QWidget* widget = nullptr;
-  switch (spec.kind) {
+  switch (control.kind) {
     case Kind::Button: {
-      auto* button = new TKVTTransparentButton(parent, spec.name);
-      button->SetCaption(spec.caption);
-      if (spec.image >= 0 && spec.image < images.Count()) button->SetAllImages(&images, spec.image);
-      if (spec.image >= 0) button->setProperty("imageIndex", spec.image);
-      button->setMinimumSize(spec.image >= 0 && *spec.caption == 0 ? QSize(34, 34) : QSize(28, 28));
+      auto* button = new TKVTTransparentButton(parent, control.name);
+      button->SetCaption(control.caption);
+      if (control.image >= 0 && control.image < images.Count()) button->SetAllImages(&images, control.image);
+      if (control.image >= 0) button->setProperty("imageIndex", control.image);
+      button->setMinimumSize(control.image >= 0 && *control.caption == 0 ? QSize(34, 34) : QSize(28, 28));
       widget = button;
       break;
     }
     case Kind::Label:
-      widget = new QLabel(spec.caption, parent);
+      widget = new QLabel(control.caption, parent);
       break;
     case Kind::Combo: {
       auto* combo = new QComboBox(parent);
-      if (*spec.caption) combo->addItem(spec.caption);
+      if (*control.caption) combo->addItem(control.caption);
       widget = combo;
       break;
     }
     case Kind::Number: {
-      auto* edit = new TIASciEdit(parent, spec.name);
-      edit->setText(spec.caption);
+      auto* edit = new TIASciEdit(parent, control.name);
+      edit->setText(control.caption);
       edit->setMaximumWidth(56);
       widget = edit;
       break;
     }
     case Kind::Check:
-      widget = new QCheckBox(spec.caption, parent);
+      widget = new QCheckBox(control.caption, parent);
       break;
     case Kind::Spin:
       widget = new QSpinBox(parent);
       break;
     case Kind::Lamp: {
-      auto* lamp = new TKVTLED(parent, spec.name);
+      auto* lamp = new TKVTLED(parent, control.name);
       lamp->setFixedSize(20, 20);
       widget = lamp;
       break;
@@ -155,9 +155,9 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* parent, const TImageList&
       widget->setMinimumSize(60, 160);
       break;
   }
-  widget->setObjectName(spec.name);
-  if (*spec.hint) widget->setToolTip(spec.hint);
-  widget->setEnabled(spec.enabled || spec.kind == Kind::Label || spec.kind == Kind::Lamp || spec.kind == Kind::Legend);
+  widget->setObjectName(control.name);
+  if (*control.hint) widget->setToolTip(control.hint);
+  widget->setEnabled(control.enabled || control.kind == Kind::Label || control.kind == Kind::Lamp || control.kind == Kind::Legend);
   return widget;
 }
 
@@ -165,20 +165,20 @@ template <std::size_t N>
 void addControls(const ControlSpec (&specs)[N], QWidget* parent, QBoxLayout* layout, const TImageList& images, TMainControls& controls) {
   QHBoxLayout* row = nullptr;
   int rowNumber = 0;
-  for (const ControlSpec& spec : specs) {
-    QWidget* widget = makeControl(spec, parent, images);
-    if (spec.row == 0) {
+  for (const ControlSpec& control : specs) {
+    QWidget* widget = makeControl(control, parent, images);
+    if (control.row == 0) {
       layout->addWidget(widget);
     } else {
-      if (!row || spec.row != rowNumber) {
+      if (!row || control.row != rowNumber) {
         row = new QHBoxLayout();
         row->setSpacing(2);
         layout->addLayout(row);
-        rowNumber = spec.row;
+        rowNumber = control.row;
       }
       row->addWidget(widget);
     }
-    controls.Widgets[spec.name] = widget;
+    controls.Widgets[control.name] = widget;
   }
 }
 

@@ -48,6 +48,12 @@ TEST(GraphicsTestRun, MeasuresShowsTheVerdictRepeatsAndEnds) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("VELMARA_NO_MESSAGE_BOXES", "1");
   environment.insert("QT_QPA_PLATFORM", "xcb");
+  environment.insert("VELMARA_SHM_PREFIX", QString("e2e-graphics-%1-").arg(QCoreApplication::applicationPid()));
+  // The logging program runs beside the chart, as on board.
+  QProcess simulator;
+  simulator.setProcessEnvironment(environment);
+  simulator.start(QDir::current().absoluteFilePath("nautrec-sim"), {"--lat", "-41.25", "--lon", "174.40", "--quiet", "--replace"});
+  ASSERT_TRUE(simulator.waitForStarted(10000));
   program.setProcessEnvironment(environment);
   program.setProcessChannelMode(QProcess::ForwardedChannels);
   program.start(QDir::current().absoluteFilePath("velmara"), {});
@@ -72,6 +78,8 @@ TEST(GraphicsTestRun, MeasuresShowsTheVerdictRepeatsAndEnds) {
   ASSERT_TRUE(WaitFor([&] { return program.state() == QProcess::NotRunning; }, 30000)) << "the program did not end";
   EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(program.exitCode(), 0);
+  simulator.terminate();
+  simulator.waitForFinished(5000);
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// The chart with the logging program running (our simulator): "Follow Boat" moves the chart to
+// the vessel, the lamps and the GPS hint follow its status word, "Record Data" switches the
+// logging, and the depth-unit switch takes effect. The running program reports its state into
+// its error log when asked through its port.
+
+#include "app/view/ControlCommands.h"
+#include "platform/MessagePort.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+
+namespace {
+
+using velmara::ControlNameHash;
+
+bool WaitFor(const std::function<bool()>& ready, int milliseconds) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!ready()) {
+    if (clock.elapsed() > milliseconds) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 100);
+  }
+  return true;
+}
+
+void Press(const char* name) {
+  ASSERT_TRUE(velmara::platform::PostMessage("TView3Dfrm", {velmara::PressMessage, ControlNameHash(name), -1})) << name;
+}
+
+// The program's latest state line.
+QString State() {
+  const int before = [] {
+    QFile log("velmara.errlog");
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).count("state lat=") : 0;
+  }();
+  velmara::platform::PostMessage("TView3Dfrm", {velmara::ReportStateMessage, 0, 0});
+  QString text;
+  WaitFor([&] {
+    QFile log("velmara.errlog");
+    if (!log.open(QIODevice::ReadOnly)) return false;
+    text = QString::fromUtf8(log.readAll());
+    return text.count("state lat=") > before;
+  }, 10000);
+  return text.mid(text.lastIndexOf("state lat=")).section('\n', 0, 0);
+}
+
+double Value(const QString& state, const char* key) {
+  const QRegularExpression pattern(QString(key) + "=(-?[0-9.]+)");
+  return pattern.match(state).captured(1).toDouble();
+}
+
+TEST(FollowBoat, TheChartFollowsTheSimulatedVesselAndTheLampsItsStatus) {
+  ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run under Xvfb";
+  QFile::remove("velmara.errlog");
+  QDir().mkpath("e2e-screenshots");
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("VELMARA_NO_MESSAGE_BOXES", "1");
+  // Shared memory of our own, so that no other simulator or chart meets this one.
+  environment.insert("VELMARA_SHM_PREFIX", QString("e2e-follow-%1-").arg(QCoreApplication::applicationPid()));
+
+  QProcess simulator;
+  simulator.setProcessEnvironment(environment);
+  simulator.start(QDir::current().absoluteFilePath("nautrec-sim"),
+                  {"--lat", "-41.25", "--lon", "174.40", "--speed", "0", "--status", "16", "--quiet", "--replace"});
+  ASSERT_TRUE(simulator.waitForStarted(10000));
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.setProcessChannelMode(QProcess::ForwardedChannels);
+  program.start(QDir::current().absoluteFilePath("velmara"), {});
+  ASSERT_TRUE(program.waitForStarted(10000));
+  ASSERT_TRUE(WaitFor([] { return velmara::platform::FindWindow("TView3Dfrm"); }, 90000)) << "no main window";
+  WaitFor([] { return false; }, 3000);
+
+  const QString before = State();
+  EXPECT_NEAR(Value(before, "lat"), -41.216666, 0.01) << before.toStdString();
+  EXPECT_EQ(Value(before, "nautrec"), 1) << "the logging program's lamp: " << before.toStdString();
+
+  Press("chkFollow");
+  ASSERT_TRUE(WaitFor([] { return Value(State(), "follow") == 1 && std::abs(Value(State(), "lat") + 41.25) < 0.01; }, 30000))
+      << "the chart did not move to the vessel: " << State().toStdString();
+  const QString following = State();
+  EXPECT_NEAR(Value(following, "lon"), 174.40, 0.01);
+  EXPECT_EQ(Value(following, "gps"), 1) << "good data lights the GPS lamp";
+  EXPECT_TRUE(following.contains("gpsHint=Incoming Data Good. Note! Data logging suspended")) << following.toStdString();
+  WaitFor([] { return false; }, 4000);  // the window draws the new place
+  QGuiApplication::primaryScreen()->grabWindow(0).toImage().save("e2e-screenshots/follow-boat.png");
+
+  // "Record Data" ticked switches logging on: the simulator sees channel 16 become 0.
+  Press("chkRecordData");
+  EXPECT_TRUE(WaitFor([&] { return simulator.readAllStandardOutput().contains("channel 16 = 0"); }, 10000))
+      << "the logging switch was not written";
+
+  Press("Feet1");
+  EXPECT_TRUE(WaitFor([] { return State().contains("unit=ft"); }, 10000)) << State().toStdString();
+
+  ASSERT_TRUE(velmara::platform::PostMessage("TView3Dfrm", {0x0010, 0, 0}));
+  ASSERT_TRUE(program.waitForFinished(30000));
+  EXPECT_EQ(program.exitCode(), 0);
+  simulator.terminate();
+  simulator.waitForFinished(5000);
+}
+
+}  // namespace
