@@ -4,6 +4,7 @@
 
 #include "app/view/ControlCommands.h"
 #include "platform/MessagePort.h"
+#include "tests/e2e/ProgramDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +17,15 @@
 
 namespace {
 
-using velmara::ControlNameHash;
-
-void Wait(int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 50);
-}
+constexpr auto Wait = velmara::test::Pause;
 
 void Press(const char* name, int item = -1) {
-  ASSERT_TRUE(velmara::platform::PostMessage("TView3Dfrm", {velmara::PressMessage, ControlNameHash(name), item})) << name;
+  ASSERT_TRUE(velmara::test::PressControl(name, item)) << name;
   Wait(1500);
 }
 
 QImage Shot(const char* name) {
-  QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  QImage image = velmara::test::Screen();
   image.save(QString("e2e-screenshots/look-%1.png").arg(name));
   return image;
 }

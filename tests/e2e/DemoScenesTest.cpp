@@ -4,6 +4,7 @@
 
 #include "app/view/ControlCommands.h"
 #include "platform/MessagePort.h"
+#include "tests/e2e/ProgramDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -18,28 +19,17 @@
 
 namespace {
 
+using velmara::test::ColoursInCentre;
+using velmara::test::Pause;
+using velmara::test::WaitFor;
+
 constexpr std::uint32_t kClose = 0x0010;
 constexpr std::uint32_t kCommand = 0x0111;
 
-bool WaitFor(const std::function<bool()>& ready, int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!ready()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 100);
-  }
-  return true;
-}
-
-void Pause(int milliseconds) { WaitFor([] { return false; }, milliseconds); }
 
 QString Log() {
   QFile log("velmara.errlog");
   return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-}
-
-bool Press(const char* name) {
-  return velmara::platform::PostMessage("TView3Dfrm", {velmara::PressMessage, velmara::ControlNameHash(name), -1});
 }
 
 // The graphics test's verdict comes up on its own after the first measurement; measuring again
@@ -51,16 +41,9 @@ void KeepVerdictAway() {
   }
 }
 
-int ColoursInCentre(const QImage& image) {
-  QSet<QRgb> colours;
-  for (int y = image.height() / 3; y < 2 * image.height() / 3; y += 3)
-    for (int x = image.width() / 3; x < 2 * image.width() / 3; x += 3) colours.insert(image.pixel(x, y));
-  return static_cast<int>(colours.size());
-}
-
 QImage Shot(const QString& name) {
   KeepVerdictAway();
-  const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+  const QImage image = velmara::test::Screen();
   image.save("e2e-screenshots/" + name + ".png");
   return image;
 }
@@ -83,12 +66,12 @@ TEST(DemoScenes, EachSceneLoadsAndGotoLocationChecksItsPosition) {
   // Goto Location first, before the graphics test's verdict comes up: a typed position is gone
   // to, one on the pole is refused.
   ASSERT_TRUE(velmara::platform::PostMessage("TView3Dfrm", {velmara::SetPositionMessage, -41216666, 174324166}));
-  ASSERT_TRUE(Press("btnAcceptPos"));
+  ASSERT_TRUE(velmara::test::PressControl("btnAcceptPos"));
   Pause(5000);
   EXPECT_GT(ColoursInCentre(Shot("goto-location")), 200);
   EXPECT_FALSE(Log().contains("Invalid position set"));
   ASSERT_TRUE(velmara::platform::PostMessage("TView3Dfrm", {velmara::SetPositionMessage, 90000000, 0}));
-  ASSERT_TRUE(Press("btnAcceptPos"));
+  ASSERT_TRUE(velmara::test::PressControl("btnAcceptPos"));
   EXPECT_TRUE(WaitFor([] { return Log().contains("Invalid position set: must be in range 90S:90N, 180W:180E"); }, 20000));
 
   const struct {
@@ -98,7 +81,7 @@ TEST(DemoScenes, EachSceneLoadsAndGotoLocationChecksItsPosition) {
   for (const auto& scene : scenes) {
     const int before = static_cast<int>(Log().count(scene.place));
     KeepVerdictAway();
-    ASSERT_TRUE(Press(scene.button)) << scene.button;
+    ASSERT_TRUE(velmara::test::PressControl(scene.button)) << scene.button;
     EXPECT_TRUE(WaitFor([&] { return Log().count(scene.place) > before; }, 20000)) << scene.button << " did not name its place";
     Pause(5000);
     const QImage image = Shot(QString("demo-") + scene.button);

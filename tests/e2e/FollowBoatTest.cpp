@@ -5,6 +5,7 @@
 
 #include "app/view/ControlCommands.h"
 #include "platform/MessagePort.h"
+#include "tests/e2e/ProgramDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -18,21 +19,9 @@
 
 namespace {
 
-using velmara::ControlNameHash;
+using velmara::test::WaitFor;
 
-bool WaitFor(const std::function<bool()>& ready, int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!ready()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 100);
-  }
-  return true;
-}
-
-void Press(const char* name) {
-  ASSERT_TRUE(velmara::platform::PostMessage("TView3Dfrm", {velmara::PressMessage, ControlNameHash(name), -1})) << name;
-}
+void Press(const char* name) { ASSERT_TRUE(velmara::test::PressControl(name)) << name; }
 
 // The program's latest state line.
 QString State() {

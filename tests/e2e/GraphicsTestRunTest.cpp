@@ -3,6 +3,7 @@
 // "Continue" ends the program. Screenshots of the verdict go to e2e-screenshots/.
 
 #include "platform/MessagePort.h"
+#include "tests/e2e/ProgramDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,9 @@
 
 namespace {
 
-constexpr std::uint32_t kCommand = 0x0111;
+using velmara::test::WaitFor;
 
-bool WaitFor(const std::function<bool()>& ready, int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!ready()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 100);
-  }
-  return true;
-}
+constexpr std::uint32_t kCommand = 0x0111;
 
 bool VerdictShown() { return velmara::platform::FindWindow("TfrmMyResults"); }
 

@@ -3,6 +3,7 @@
 // Screenshots go to e2e-screenshots/ of the build folder.
 
 #include "platform/MessagePort.h"
+#include "tests/e2e/ProgramDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +17,11 @@
 
 namespace {
 
+using velmara::test::ColoursInCentre;
+using velmara::test::Screen;
+using velmara::test::WaitFor;
+
 constexpr std::uint32_t kClose = 0x0010;
-
-bool WaitFor(const std::function<bool()>& ready, int milliseconds) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!ready()) {
-    if (clock.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 100);
-  }
-  return true;
-}
-
-QImage Screen() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); }
-
-// Distinct colours in the middle of the screen: a drawn chart has many, an empty view few.
-int ColoursInCentre(const QImage& image) {
-  QSet<QRgb> colours;
-  for (int y = image.height() / 3; y < 2 * image.height() / 3; y += 3)
-    for (int x = image.width() / 3; x < 2 * image.width() / 3; x += 3) colours.insert(image.pixel(x, y));
-  return static_cast<int>(colours.size());
-}
 
 class Program : public ::testing::Test {
 protected:
