@@ -27,15 +27,20 @@ TRgb TLandColourPicker::LandColour(int h, int x, int y, int waterLevel) {
   return picture.At(x % picture.width, y % picture.height);
 }
 
-TRgb ColourAtHeight(const TDepthPalette& palette, int h, int waterLevel) {
-  if (h >= waterLevel || palette.Segments.empty()) return {255, 255, 255};
+TRgb BandColour(const TDepthPalette& palette, int value) {
+  if (palette.Segments.empty()) return {255, 255, 255};
   const TPaletteSegment* band = &palette.Segments.back();
   for (const TPaletteSegment& s : palette.Segments)
-    if (s.z1 >= h) {
+    if (s.z1 >= value) {
       band = &s;
       break;
     }
-  return palette.Smooth ? BlendColour(h - band->z0, band->z1 - band->z0, band->Start(), band->End()) : band->Start();
+  return palette.Smooth ? BlendColour(value - band->z0, band->z1 - band->z0, band->Start(), band->End()) : band->Start();
+}
+
+TRgb ColourAtHeight(const TDepthPalette& palette, int h, int waterLevel) {
+  if (h >= waterLevel) return {255, 255, 255};
+  return BandColour(palette, h);
 }
 
 void BuildLandTexture(TRgbImage& picture, const int16_t* grid, int n, int waterLevel, TLandPass pass,

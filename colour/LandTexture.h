@@ -38,6 +38,9 @@ private:
   std::function<int(int)> random_;
 };
 
+// The colour of the first band reaching `value` (or the last band), blended within the band when
+// the palette is smooth; white without bands.
+TRgb BandColour(const TDepthPalette& palette, int value);
 // White at or above the water; below it the colour of the first depth band reaching h (or the last).
 TRgb ColourAtHeight(const TDepthPalette& palette, int h, int waterLevel);
 

@@ -19,17 +19,24 @@ std::filesystem::path PaletteFileFor(const std::string& name, const TPaletteFold
   if (name.size() == prefix.size() + 1 && name.starts_with(prefix) && name.back() >= '1' && name.back() <= '9')
     return ShippedPaletteFile(name.back() - '1', folders);
   if (name == "Keelplot Pro") return ShippedPaletteFile(7, folders);
-  return folders.CustomPalettes / (name + ".cpt");
+  std::filesystem::path custom = folders.CustomPalettes / (name + ".cpt");
+  std::error_code ec;
+  if (name == HardRoughPaletteName && !std::filesystem::exists(custom, ec)) return folders.DataDir / (name + ".cpt");
+  return custom;
 }
 
 std::vector<std::string> ListPalettes(int plotterType, const TPaletteFolders& folders) {
   std::vector<std::string> items = {"Velmara #7", "Velmara #2", "Velmara #3", "Velmara #4",
                                     "Velmara #5", "Velmara #6", "Velmara #7"};
   items.push_back(plotterType == 2 ? "Keelplot Pro" : "Velmara #8");
-  std::vector<std::string> custom;
   std::error_code ec;
+  std::vector<std::string> custom;
   for (const auto& entry : std::filesystem::directory_iterator(folders.CustomPalettes, ec))
     if (entry.is_regular_file(ec) && entry.path().extension() == ".cpt") custom.push_back(entry.path().stem().string());
+  // The shipped hardness and roughness palette, unless the skipper has one of that name.
+  if (std::filesystem::exists(folders.DataDir / (std::string(HardRoughPaletteName) + ".cpt"), ec) &&
+      std::find(custom.begin(), custom.end(), HardRoughPaletteName) == custom.end())
+    items.push_back(HardRoughPaletteName);
   std::sort(custom.begin(), custom.end());  // a stable order for the skipper, whatever the file system
   items.insert(items.end(), custom.begin(), custom.end());
   return items;

@@ -1,6 +1,6 @@
 #pragma once
 // Where palettes live and how custom ones are written: the shipped files data/pal0.cpt ...
-// data/pal7.cpt beside the program, custom palettes in the user's "Palettes" folder (the same
+// data/pal7.cpt and data/RoughHard.cpt beside the program, custom palettes in the user's "Palettes" folder (the same
 // folder for listing, reading and saving).
 
 #include <filesystem>
@@ -18,13 +18,18 @@ struct TPaletteFolders {
 // The program's folders (DataDir() and UserDir()/"Palettes").
 TPaletteFolders ProgramPaletteFolders();
 
-// "Velmara #N" → pal(N-1).cpt, "Keelplot Pro" → pal7.cpt, any other name → Palettes/name.cpt.
+// The palette that hardness and roughness start with; it ships beside the depth palettes.
+inline constexpr const char* HardRoughPaletteName = "RoughHard";
+
+// "Velmara #N" → pal(N-1).cpt, "Keelplot Pro" → pal7.cpt, "RoughHard" → the skipper's own or the
+// shipped data/RoughHard.cpt, any other name → Palettes/name.cpt.
 std::filesystem::path PaletteFileFor(const std::string& name, const TPaletteFolders& folders);
 // The shipped file number n.
 std::filesystem::path ShippedPaletteFile(int n, const TPaletteFolders& folders);
 
 // The items of the palette list: the shipped palettes ("Velmara #7" twice, no "#1"), then
-// "Keelplot Pro" for plotter type 2 or "Velmara #8", then the custom palettes by name.
+// "Keelplot Pro" for plotter type 2 or "Velmara #8", then "RoughHard" when it ships, then the
+// custom palettes by name.
 std::vector<std::string> ListPalettes(int plotterType, const TPaletteFolders& folders);
 
 // "Missing palette file <path>. Switching to default"

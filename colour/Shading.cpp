@@ -19,6 +19,15 @@ TTexturingPath TexturingPathFor(int textureUnits) {
   return textureUnits >= 2 ? TTexturingPath::Reduced : TTexturingPath::Plain;
 }
 
+const char* SurfaceMaterialFor(TPaletteKind kind) {
+  switch (kind) {
+    case TPaletteKind::pkHardness: return "hard";
+    case TPaletteKind::pkRoughness: return "rough";
+    case TPaletteKind::pkDepth: break;
+  }
+  return "landtex";
+}
+
 TTerrainMaterials TerrainMaterialsFor(TTexturingPath path, TPaletteKind kind) {
   TTerrainMaterials m;
   m.combinerLines = {"Tex0:=Dot3(Tex0, PrimaryColor);", "Tex1:=Interpolate(Tex0, Tex1, EnvCol);", "Tex2:=Tex1*Tex2;",
@@ -31,17 +40,17 @@ TTerrainMaterials TerrainMaterialsFor(TTexturingPath path, TPaletteKind kind) {
         m.combinerFourth = "landtex";
       } else {
         m.combinerThird = "detail";
-        m.combinerFourth = kind == TPaletteKind::pkHardness ? "hard" : "rough";
+        m.combinerFourth = SurfaceMaterialFor(kind);
       }
       break;
     case TTexturingPath::Reduced:
       m.normalScale = 32;
-      m.shaderSecondTexture = "landtex";
+      m.shaderSecondTexture = SurfaceMaterialFor(kind);
       m.combinerLines = {"Tex0:=Dot3(Tex0, PrimaryColor);", " Tex1:=Tex0*Tex1", "", ""};
       break;
     case TTexturingPath::Plain:  // no relief shading: the land texture alone
       m.normalScale = 32;
-      m.rendererMaterial = "landtex";
+      m.rendererMaterial = SurfaceMaterialFor(kind);
       break;
   }
   return m;

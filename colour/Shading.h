@@ -22,7 +22,11 @@ struct TTerrainMaterials {
   std::string combinerThird, combinerFourth;       // the combiner's third and fourth materials
   int normalScale = 64;                            // the height source's NormalScale
 };
+// Without four units the hardness and roughness pictures take the land texture's place: they
+// carry the land and colour the water themselves.
 TTerrainMaterials TerrainMaterialsFor(TTexturingPath path, TPaletteKind kind);
+// The picture that covers land and water for a kind: "landtex", "hard" or "rough".
+const char* SurfaceMaterialFor(TPaletteKind kind);
 // Wire frame: "shader" and "texture" drawn as lines without combiner or second texture.
 TTerrainMaterials WireFrameMaterials();
 

@@ -15,6 +15,16 @@ std::uint32_t Packed(const TRgb& c) {
 
 scene::Colour ColourOf(const TRgb& c) { return scene::Colour(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1.0f); }
 
+scene::Image ImageOf(const TRgbImage& picture) {
+  scene::Image image(picture.width, picture.height,
+                     std::vector<std::uint8_t>(static_cast<std::size_t>(picture.width) * picture.height * 4));
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x) image.setPixel(x, y, Packed(picture.At(x, y)));
+  return image;
+}
+
+constexpr const char* SurfaceMaterials[] = {"landtex", "hard", "rough"};
+
 }  // namespace
 
 TTerrainSceneMaterials::TTerrainSceneMaterials(scene::MaterialLibrary& library) : library_(library) {
@@ -33,9 +43,18 @@ TTerrainSceneMaterials::TTerrainSceneMaterials(scene::MaterialLibrary& library) 
   texture.texture.wrap = scene::TextureWrap::Clamp;
   texture.texture.coordinates = scene::TexCoordSource::ObjectLinear;
   texture.texture.planeT = {0.0f, 0.0f, 0.0f, 0.0f};
-  scene::Material& land = *library_.find("landtex");
-  land.texture.wrap = scene::TextureWrap::Clamp;
-  land.texture.coordinates = scene::TexCoordSource::ObjectLinear;
+  // The land, hardness and roughness pictures cover the window once, without wrapping.
+  for (const char* name : SurfaceMaterials) {
+    scene::Material& surface = *library_.find(name);
+    surface.texture.wrap = scene::TextureWrap::Clamp;
+    surface.texture.coordinates = scene::TexCoordSource::ObjectLinear;
+  }
+  // The detail picture repeats every ten grid cells.
+  scene::Material& detail = *library_.find("detail");
+  detail.texture.coordinates = scene::TexCoordSource::ObjectLinear;
+  detail.texture.planeS = {0.0f, 1.0f, 0.0f, 0.0f};
+  detail.texture.planeT = {1.0f, 0.0f, 0.0f, 0.0f};
+  detail.texture.scale = {0.1f, 0.1f};
   SetContrast(false);
 }
 
@@ -81,19 +100,22 @@ void TTerrainSceneMaterials::SetDepthStrip(const TDepthPalette& palette) {
   texture.texture.planeS = {0.0f, 0.0f, 1.0f / span, -static_cast<float>(palette.ZMin) / span};
 }
 
-void TTerrainSceneMaterials::SetLandTexture(const std::vector<TRgb>& picture, int gridSize) {
-  scene::Image image(gridSize, gridSize, std::vector<std::uint8_t>(static_cast<std::size_t>(gridSize) * gridSize * 4));
-  for (int y = 0; y < gridSize; ++y)
-    for (int x = 0; x < gridSize; ++x) image.setPixel(x, y, Packed(picture[static_cast<std::size_t>(y) * gridSize + x]));
-  library_.find("landtex")->texture.image = std::make_shared<const scene::Image>(std::move(image));
+void TTerrainSceneMaterials::SetSurfacePicture(TPaletteKind kind, const TRgbImage& picture) {
+  library_.find(SurfaceMaterialFor(kind))->texture.image = std::make_shared<const scene::Image>(ImageOf(picture));
 }
 
-void TTerrainSceneMaterials::SetLandMapping(int left, int right, int bottom, int gridSize, int tileSize) {
+void TTerrainSceneMaterials::SetDetailPicture(const TRgbImage& picture) {
+  library_.find("detail")->texture.image = std::make_shared<const scene::Image>(ImageOf(picture));
+}
+
+void TTerrainSceneMaterials::SetSurfaceMapping(int left, int right, int bottom, int gridSize, int tileSize) {
   if (right == left) return;
   const TLandTexGen gen = LandTextureCoordinates(left, right, bottom, gridSize, tileSize);
-  scene::Material& land = *library_.find("landtex");
-  land.texture.planeS = {static_cast<float>(gen.Sx), 0.0f, 0.0f, static_cast<float>(gen.S0)};
-  land.texture.planeT = {0.0f, static_cast<float>(gen.Ty), 0.0f, static_cast<float>(gen.T0)};
+  for (const char* name : SurfaceMaterials) {
+    scene::Material& surface = *library_.find(name);
+    surface.texture.planeS = {static_cast<float>(gen.Sx), 0.0f, 0.0f, static_cast<float>(gen.S0)};
+    surface.texture.planeT = {0.0f, static_cast<float>(gen.Ty), 0.0f, static_cast<float>(gen.T0)};
+  }
 }
 
 }  // namespace velmara

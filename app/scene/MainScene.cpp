@@ -252,10 +252,11 @@ void TMainScene::BuildHeadsUp() {
     t.setVisible(visible);
     return &t;
   };
-  hudInfo = text("hudInfo", {12, 12}, true);
-  hudBoatDepth = text("hudBoatDepth", {12, 40}, false);
-  hudNetDepth = text("hudNetDepth", {12, 64}, false);
-  HudWire = text("HudWire", {12, 88}, false);
+  // Beside the heads-up list, which takes the top left corner.
+  hudInfo = text("hudInfo", {280, 12}, true);
+  hudBoatDepth = text("hudBoatDepth", {280, 40}, false);
+  hudNetDepth = text("hudNetDepth", {280, 64}, false);
+  HudWire = text("HudWire", {280, 88}, false);
   InfoText = text("InfoText", {300, 200}, false);
   hudDisplayInfo = &Scene.root().emplaceChild<TGLKVTMenu>("hudDisplayInfo");
   hudDisplayInfo->Font = SmallFont;

@@ -3,6 +3,7 @@
 #include "colour/LandTexture.h"
 #include "colour/PaletteRange.h"
 #include "colour/PictureFiles.h"
+#include "colour/SeabedTexture.h"
 #include "colour/Shading.h"
 #include "terrain/MapResolution.h"
 
@@ -28,11 +29,8 @@ void TChartTerrain::StartUp(const TChartTerrainSettings& settings) {
   settings_ = settings;
   source_ = std::make_unique<TPGSBitmapHDS>();
   TPGSBitmapHDS& source = *source_;
-  const TTexturingPath path = TexturingPathFor(settings.TextureUnits);
-  const TTerrainMaterials materials = TerrainMaterialsFor(path, TPaletteKind::pkDepth);
-  source.SetNormalScale(materials.normalScale);
-  scene_.TerrainRenderer1->setMaterialName(materials.rendererMaterial);
-  if (const std::string failure = materials_.Apply(materials); !failure.empty() && OnError) OnError(failure);
+  source.SetNormalScale(TerrainMaterialsFor(TexturingPathFor(settings.TextureUnits), TPaletteKind::pkDepth).normalScale);
+  ApplyMaterials();
   source.MaxPoolSize = 0x800000;
   source.RasterFile = settings.RasterFile;
   source.HeightScale = HeightScale();
@@ -134,11 +132,6 @@ void TChartTerrain::ApplyScaleZ() {
   renderer.setScale(scale);
 }
 
-void TChartTerrain::SetLightAngle(int storedAngle, const glm::vec3& boat) {
-  TLight light;
-  SetLightDirection(light.SetLightAngle(storedAngle - 180, 0.0), boat);
-}
-
 void TChartTerrain::RebuildNormals() {
   if (!source_) return;
   source_->RebuildNormals();
@@ -172,34 +165,90 @@ bool TChartTerrain::ProcessHeightChange() {
   return true;
 }
 
-void TChartTerrain::ApplyTerrainTextures() {
-  TPGSBitmapHDS& source = *source_;
-  // The land sample pictures are read once and kept.
-  if (landSamples_.empty()) {
-    for (const char* name : {"grass1A.jpg", "grass1B.jpg", "rock1C.jpg", "snow1D.jpg"}) {
-      std::optional<TRgbImage> sample = LoadRgbImage(settings_.TextureFolder + "/" + name);
-      if (!sample) {
-        landSamples_.clear();
-        if (OnError) OnError("Cannot read the land picture " + settings_.TextureFolder + "/" + name);
-        return;
-      }
-      landSamples_.push_back(std::move(*sample));
+bool TChartTerrain::LoadPictures() {
+  if (!landSamples_.empty()) return true;
+  // The land sample pictures and the detail picture are read once and kept.
+  std::vector<TRgbImage> pictures;
+  for (const char* name : {"grass1A.jpg", "grass1B.jpg", "rock1C.jpg", "snow1D.jpg", "detailmap.jpg"}) {
+    std::optional<TRgbImage> picture = LoadRgbImage(settings_.TextureFolder + "/" + name);
+    if (!picture) {
+      if (OnError) OnError("Cannot read the land picture " + settings_.TextureFolder + "/" + name);
+      return false;
     }
+    pictures.push_back(std::move(*picture));
   }
+  materials_.SetDetailPicture(pictures.back());
+  pictures.pop_back();
+  landSamples_ = std::move(pictures);
+  return true;
+}
+
+int TChartTerrain::WaterLevel() const { return static_cast<int>(scene_.TerrainRenderer1->settings().waterLevel); }
+
+void TChartTerrain::ApplyTerrainTextures() {
+  if (!source_) return;
+  if (LoadPictures()) BuildLandTexture();
+  const TWindowBounds bounds = source_->Bounds();
+  materials_.SetSurfaceMapping(bounds.Left, bounds.Right, bounds.Bottom, source_->GridSize(), scene_.TerrainRenderer1->settings().tileSize);
+  if (kind_ == TPaletteKind::pkDepth) ApplyMaterials();
+  else BuildSeabedTexture();
+}
+
+void TChartTerrain::BuildLandTexture() {
+  TPGSBitmapHDS& source = *source_;
   const TRgbImage* samples[4] = {&landSamples_[0], &landSamples_[1], &landSamples_[2], &landSamples_[3]};
   TLandColourPicker picker(samples, [this](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); });
   const int n = source.GridSize();
-  const int water = static_cast<int>(scene_.TerrainRenderer1->settings().waterLevel);
+  const int water = WaterLevel();
+  const bool fullPath = TexturingPathFor(settings_.TextureUnits) == TTexturingPath::Full;
   TRgbImage picture(n, n);
-  const bool fullPath = settings_.TextureUnits >= 4;
   source.ReadGrid([&](const std::int16_t* grid) {
-    BuildLandTexture(picture, grid, n, water, TLandPass::Land, picker, depthPalette_);
+    velmara::BuildLandTexture(picture, grid, n, water, TLandPass::Land, picker, depthPalette_);
+    landPicture_ = picture;
     // With four units the strip colours the water; with fewer the land texture carries the palette.
-    if (!fullPath) BuildLandTexture(picture, grid, n, water, TLandPass::Water, picker, depthPalette_);
+    if (!fullPath) velmara::BuildLandTexture(picture, grid, n, water, TLandPass::Water, picker, depthPalette_);
   });
-  materials_.SetLandTexture(picture.pixels, n);
-  const TWindowBounds bounds = source.Bounds();
-  materials_.SetLandMapping(bounds.Left, bounds.Right, bounds.Bottom, n, scene_.TerrainRenderer1->settings().tileSize);
+  materials_.SetSurfacePicture(TPaletteKind::pkDepth, picture);
+}
+
+void TChartTerrain::SetPaletteKind(TPaletteKind kind, const TDepthPalette* palette) {
+  kind_ = kind;
+  seabedPalette_ = kind == TPaletteKind::pkDepth ? nullptr : palette;
+}
+
+void TChartTerrain::BuildSeabedTexture() {
+  if (!source_ || kind_ == TPaletteKind::pkDepth || !seabedPalette_) return;
+  const int n = source_->GridSize();
+  const int water = WaterLevel();
+  const TSeabedQuantity quantity = kind_ == TPaletteKind::pkHardness ? TSeabedQuantity::Hardness : TSeabedQuantity::Roughness;
+  // Over the land pass of the land texture; white land when there is none yet.
+  TRgbImage picture = landPicture_.width == n ? landPicture_ : TRgbImage(n, n, TRgb{255, 255, 255});
+  source_->ReadGrid([&](const std::int16_t* grid) {
+    PaintSeabed(picture, grid, n, water, SeabedStandIn(quantity, grid, n, water), *seabedPalette_);
+  });
+  materials_.SetSurfacePicture(kind_, picture);
+  ApplyMaterials();
+}
+
+void TChartTerrain::ApplyMaterials() {
+  if (wireFrame_) return;
+  const TTerrainMaterials materials = TerrainMaterialsFor(TexturingPathFor(settings_.TextureUnits), kind_);
+  scene_.TerrainRenderer1->setMaterialName(materials.rendererMaterial);
+  if (const std::string failure = materials_.Apply(materials); !failure.empty() && OnError) OnError(failure);
+  scene_.TerrainRenderer1->structureChanged();
+}
+
+void TChartTerrain::SetWireFrame(bool on) {
+  wireFrame_ = on;
+  scene::MaterialLibrary& library = materials_.Library();
+  for (const char* name : {"shader", "texture"})
+    if (scene::Material* m = library.find(name)) m->polygonMode = on ? scene::PolygonMode::Lines : scene::PolygonMode::Fill;
+  if (on) {
+    materials_.Apply(WireFrameMaterials());
+    scene_.TerrainRenderer1->structureChanged();
+  } else {
+    ApplyTerrainTextures();
+  }
 }
 
 void TChartTerrain::ApplyPaletteRange() {
@@ -224,6 +273,9 @@ void TChartTerrain::ApplyPaletteRange() {
 void TChartTerrain::SetDepthStrip() {
   if (depthPalette_.Strip.empty()) return;
   materials_.SetDepthStrip(depthPalette_);
+  // Without four units the land texture carries the palette's colours over the water.
+  if (TexturingPathFor(settings_.TextureUnits) != TTexturingPath::Full && kind_ == TPaletteKind::pkDepth && !landSamples_.empty())
+    ApplyTerrainTextures();
   scene_.TerrainRenderer1->structureChanged();
 }
 

@@ -83,21 +83,38 @@ public:
   // around it (not waited for). Returns the position's grid point.
   TGridPoint MoveTo(double latitude, double longitude);
 
-  // The light of the relief shading and the light source from the stored light angle (degrees).
-  void SetLightAngle(int storedAngle, const glm::vec3& boat);
   // The same for a direction angle θ (degrees), the boat mesh at `boat` in the boat group.
   void SetLightDirection(double theta, const glm::vec3& boat);
   // The normal map made again (after a change of NormalScale) and uploaded.
   void RebuildNormals();
   TTerrainSceneMaterials& Materials() { return materials_; }
 
+  // Rebuilds the land texture of the loaded window and puts the active palette kind's pictures
+  // and materials on the terrain (the hardness or roughness picture is built again too).
+  void ApplyTerrainTextures();
+  // The palette kind the terrain shows; the hardness and roughness palettes are the caller's and
+  // must outlive their use here. Takes effect with the next texture update.
+  void SetPaletteKind(TPaletteKind kind, const TDepthPalette* palette);
+  TPaletteKind PaletteKind() const { return kind_; }
+  // The hardness or roughness picture from the loaded heights through the kind's palette, and
+  // its materials. Nothing for the depth kind.
+  void BuildSeabedTexture();
+  // Wire frame: the mesh as lines without textures; off puts the textures back.
+  void SetWireFrame(bool on);
+  bool WireFrame() const { return wireFrame_; }
+
   // Frees the source (after detaching it from the renderer).
   void Shutdown();
 
 private:
   void ApplyPaletteRange();
-  // The land texture of the loaded window and its mapping.
-  void ApplyTerrainTextures();
+  // Reads the land sample pictures and the detail picture the first time; false when one is missing.
+  bool LoadPictures();
+  // The land texture of the loaded window (and its land pass, kept).
+  void BuildLandTexture();
+  // The materials of the texturing path and the active kind (none while in wire frame).
+  void ApplyMaterials();
+  int WaterLevel() const;
   void ApplyScaleZ();
 
   TMainScene& scene_;
@@ -107,6 +124,11 @@ private:
   TTerrainSceneMaterials materials_;
   TDepthPalette depthPalette_;
   std::vector<TRgbImage> landSamples_;
+  // The land pass of the last land texture: the hardness and roughness pictures start from it.
+  TRgbImage landPicture_;
+  TPaletteKind kind_ = TPaletteKind::pkDepth;
+  const TDepthPalette* seabedPalette_ = nullptr;
+  bool wireFrame_ = false;
   std::mt19937 random_{20061124};
   std::atomic<bool> heightChanged_{false};
   std::atomic<bool> contoursChanged_{false};

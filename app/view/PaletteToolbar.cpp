@@ -3,6 +3,7 @@
 #include "app/base/NumberFormat.h"
 #include "app/settings/ProfileStore.h"
 #include "colour/PaletteRange.h"
+#include "colour/SeabedTexture.h"
 #include "controls/KVTTransBtn.h"
 #include "controls/TxtInpFrm.h"
 #include "terrain/MapResolution.h"
@@ -98,6 +99,7 @@ void TPaletteToolbar::FindControls(const TMainControls& controls) {
   btnDelete_ = Required<TKVTTransparentButton>(controls, "btnDelete");
   btnContours_ = Required<TKVTTransparentButton>(controls, "btnContours");
   btnMoon_ = controls.Get<TKVTTransparentButton>("btnMoon");
+  cbxShading_ = controls.Get<QComboBox>("cbxShading");
   lblType_ = Required<QLabel>(controls, "lblType");
   lblContouring_ = Required<QLabel>(controls, "lblContouring");
   VEEdit_ = Required<QSpinBox>(controls, "VEEdit");
@@ -337,6 +339,9 @@ TDepthPalette& TPaletteToolbar::Palette(TPaletteKind kind) {
   return terrain_.DepthPalette();
 }
 
+// Profiles name the hardness and roughness palette that the palette files ship.
+static_assert(std::string_view(HardRoughPaletteName) == DefaultHardRoughPalette);
+
 void TPaletteToolbar::ListPalettes() {
   Fill(cbxPalette_, velmara::ListPalettes(context_.PlotterType, context_.Palettes));
   cbxPalette_->setCurrentIndex(0);
@@ -350,8 +355,7 @@ void TPaletteToolbar::ReadNamedPalette(TDepthPalette& palette, const std::string
     if (tell) {
       hooks_.Beep();
       hooks_.ShowMessage(message);
-    } else if (terrain_.OnError && name != DefaultHardRoughPalette) {
-      // "RoughHard", the name profiles give hardness and roughness, ships with no file.
+    } else if (terrain_.OnError) {
       terrain_.OnError(message);
     }
     updating_ = true;
@@ -432,6 +436,7 @@ void TPaletteToolbar::ApplyPaletteRange(bool forceDepth) {
     palette.Smooth = input.smooth;
     palette.SpreadOverRange(result.minH, result.maxH);
     palette.BuildStrip();
+    terrain_.BuildSeabedTexture();
   }
   terrain_.Source().Contours().Interval = result.tracerInterval;
   scene::TerrainSettings& renderer = scene_.TerrainRenderer1->settings();
@@ -513,6 +518,7 @@ void TPaletteToolbar::ShowKind() {
   btnHard_->SetDown(kind_ == TPaletteKind::pkHardness);
   btnRough_->SetDown(kind_ == TPaletteKind::pkRoughness);
   lblType_->setText(PaletteKindLabel(kind_));
+  lblType_->setToolTip(QString::fromStdString(StandInHint(kind_)));
 }
 
 void TPaletteToolbar::ChooseKind(TPaletteKind kind) {
@@ -520,12 +526,16 @@ void TPaletteToolbar::ChooseKind(TPaletteKind kind) {
   THourglass hourglass;
   ShowPaletteSettings(kind);
   kind_ = kind;
+  terrain_.SetPaletteKind(kind, &Palette(kind));
   ShowKind();
   if (kind == TPaletteKind::pkDepth) {
     const TRangeHints hints = RangeHints(kind_);
     minDepth_->setToolTip(hints.minimum);
     maxDepth_->setToolTip(hints.maximum);
     ApplyPaletteRange(false);
+    terrain_.ApplyTerrainTextures();
+    // The graphics test writes its texts elsewhere: the kind's name goes.
+    scene_.hudInfo->setText("");
   } else {
     LoadNamedPalette(Text(cbxPalette_));
     const bool dark = btnMoon_ && btnMoon_->Down();
@@ -555,6 +565,7 @@ void TPaletteToolbar::btnApplyClick() {
   WaitForLoader();
   THourglass busy;
   ApplyPaletteRange(false);
+  terrain_.ApplyTerrainTextures();
   if (hooks_.RefreshMarks) hooks_.RefreshMarks();
   if (hooks_.TerrainChanged) hooks_.TerrainChanged();
 }
@@ -565,6 +576,7 @@ void TPaletteToolbar::AreaClick(int) {
   WaitForLoader();
   THourglass hourglass;
   AutoPaletteRange();
+  terrain_.ApplyTerrainTextures();
   if (hooks_.TerrainChanged) hooks_.TerrainChanged();
   StorePaletteSettings();
 }
@@ -658,6 +670,7 @@ void TPaletteToolbar::ShowProfile(const TSettingsProfile& profile) {
   profile_ = profile;
   settings_ = profile.palettes;
   kind_ = KindOf(profile.activeKind);
+  terrain_.SetPaletteKind(kind_, &Palette(kind_));
   ShowKind();
   FillRangeLists();
   updating_ = true;
@@ -672,6 +685,8 @@ void TPaletteToolbar::ShowProfile(const TSettingsProfile& profile) {
   cbxPalette_->setCurrentIndex(at >= 0 ? at : 0);
   VEEdit_->setValue(static_cast<int>(std::clamp<long long>(Round(profile.verticalScale), 0, 100)));
   SetVerticalScale(VerticalExaggeration());
+  // Still updating: the profile re-colours the terrain itself once all of it is shown.
+  if (hooks_.ApplyLook) hooks_.ApplyLook(!profile.dayColours, std::clamp(profile.shadingIndex, 0, 4));
   updating_ = false;
 }
 
@@ -683,6 +698,8 @@ TSettingsProfile TPaletteToolbar::CurrentProfile() {
   profile.contoursOn = btnContours_->Down();
   profile.smoothColours = btnColorSmooth_->Down();
   profile.activeKind = KindIndex(kind_);
+  if (btnMoon_) profile.dayColours = !btnMoon_->Down();
+  if (cbxShading_ && cbxShading_->currentIndex() >= 0) profile.shadingIndex = cbxShading_->currentIndex();
   return profile;
 }
 

@@ -63,6 +63,8 @@ struct TPaletteToolbarHooks {
   std::function<void()> RefreshMarks;
   // Give the keyboard to the 3D view.
   std::function<void()> FocusView;
+  // A profile's day or night colours and shading level, for the terrain's look to apply.
+  std::function<void(bool night, int shadingIndex)> ApplyLook;
 };
 
 class TPaletteToolbar : public QObject {
@@ -108,6 +110,8 @@ public:
   TDepthPalette& Palette(TPaletteKind kind);
   // The values a profile saved now would hold.
   TSettingsProfile CurrentProfile();
+  // The profile the tool bar last applied (at start-up, the one the look starts from).
+  const TSettingsProfile& AppliedProfile() const { return profile_; }
   bool AutoPending() const { return autoPending_; }
   double VerticalExaggeration() const;
   QMenu* AutoMenu() const { return popAuto_; }
@@ -178,6 +182,7 @@ private:
   TKVTTransparentButton* btnDelete_ = nullptr;
   TKVTTransparentButton* btnContours_ = nullptr;
   TKVTTransparentButton* btnMoon_ = nullptr;
+  QComboBox* cbxShading_ = nullptr;
   QLabel* lblType_ = nullptr;
   QLabel* lblContouring_ = nullptr;
   QSpinBox* VEEdit_ = nullptr;

@@ -20,9 +20,8 @@ scene::Colour Colour3(const std::array<float, 3>& c, float alpha = 1.0f) { retur
 }  // namespace
 
 TTerrainLook::TTerrainLook(TMainScene& scene, TChartTerrain& terrain, const TMainControls& controls, const TImageList& lightImages,
-                           const TImageList& darkImages, int textureUnits)
-    : scene_(scene), terrain_(terrain), controls_(controls), lightImages_(lightImages), darkImages_(darkImages),
-      textureUnits_(textureUnits) {
+                           const TImageList& darkImages)
+    : scene_(scene), terrain_(terrain), controls_(controls), lightImages_(lightImages), darkImages_(darkImages) {
   shadingBase_ = terrain.Source().NormalScale();
   Wire();
 }
@@ -131,13 +130,7 @@ void TTerrainLook::SetPanelScheme(bool light) {
   }
 }
 
-void TTerrainLook::SetWireFrame(bool on) {
-  scene::MaterialLibrary& library = terrain_.Materials().Library();
-  for (const char* name : {"shader", "texture"})
-    if (scene::Material* m = library.find(name)) m->polygonMode = on ? scene::PolygonMode::Lines : scene::PolygonMode::Fill;
-  terrain_.Materials().Apply(on ? WireFrameMaterials() : TerrainMaterialsFor(TexturingPathFor(textureUnits_), TPaletteKind::pkDepth));
-  scene_.TerrainRenderer1->structureChanged();
-}
+void TTerrainLook::SetWireFrame(bool on) { terrain_.SetWireFrame(on); }
 
 void TTerrainLook::ShowLightDialog(QWidget* parent) {
   TfrmLight dialog(Light, BoatHeading ? BoatHeading() : 0.0,

@@ -18,7 +18,7 @@ class TImageList;
 class TTerrainLook {
 public:
   TTerrainLook(TMainScene& scene, TChartTerrain& terrain, const TMainControls& controls, const TImageList& lightImages,
-               const TImageList& darkImages, int textureUnits);
+               const TImageList& darkImages);
 
   TLight Light;
   int PanelSchemeOption = 2;
@@ -48,7 +48,6 @@ private:
   const TMainControls& controls_;
   const TImageList& lightImages_;
   const TImageList& darkImages_;
-  int textureUnits_;
   int shadingBase_ = 64;
   bool panelDark_ = false;
 };

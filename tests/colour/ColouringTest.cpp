@@ -102,7 +102,12 @@ TEST(Shading, LevelsAndPaths) {
   EXPECT_TRUE(reduced.combinerLines[2].empty());
   EXPECT_EQ(reduced.normalScale, 32);
   EXPECT_EQ(TerrainMaterialsFor(TTexturingPath::Plain, TPaletteKind::pkDepth).rendererMaterial, "landtex");
-  EXPECT_EQ(TerrainMaterialsFor(TTexturingPath::Full, TPaletteKind::pkHardness).combinerFourth, "hard");
+  const TTerrainMaterials hard = TerrainMaterialsFor(TTexturingPath::Full, TPaletteKind::pkHardness);
+  EXPECT_EQ(hard.combinerThird, "detail");
+  EXPECT_EQ(hard.combinerFourth, "hard");
+  // Without four units the hardness or roughness picture takes the land texture's place.
+  EXPECT_EQ(TerrainMaterialsFor(TTexturingPath::Reduced, TPaletteKind::pkRoughness).shaderSecondTexture, "rough");
+  EXPECT_EQ(TerrainMaterialsFor(TTexturingPath::Plain, TPaletteKind::pkHardness).rendererMaterial, "hard");
 }
 
 TEST(Light, AngleOf180PutsTheMarkerSouthAndTheLampNorth) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace velmara {
@@ -37,6 +38,20 @@ TEST_F(PaletteFilesTest, ListHasTheShippedThenTheCustomPalettes) {
                                              "Velmara #6", "Velmara #7", "Velmara #8", "Alpha",      "Zulu"};
   EXPECT_EQ(items, expected);
   EXPECT_EQ(ListPalettes(2, folders)[7], "Keelplot Pro");
+}
+
+TEST_F(PaletteFilesTest, TheHardnessAndRoughnessPaletteShipsAndTheSkippersOwnComesFirst) {
+  std::filesystem::create_directories(folders.DataDir);
+  std::ofstream(folders.DataDir / "RoughHard.cpt") << "0 1 2 3 4 5 6 7\n";
+  EXPECT_EQ(PaletteFileFor("RoughHard", folders), folders.DataDir / "RoughHard.cpt");
+  std::vector<std::string> items = ListPalettes(1, folders);
+  ASSERT_EQ(items.size(), 9u);
+  EXPECT_EQ(items[8], "RoughHard");
+
+  std::ofstream(folders.CustomPalettes / "RoughHard.cpt") << "0 9 9 9 4 9 9 9\n";
+  EXPECT_EQ(PaletteFileFor("RoughHard", folders), folders.CustomPalettes / "RoughHard.cpt");
+  items = ListPalettes(1, folders);
+  EXPECT_EQ(std::count(items.begin(), items.end(), "RoughHard"), 1) << "listed once";
 }
 
 TEST(PaletteColours, SavedDeepestFirstWithThreeCharacterChannels) {

@@ -65,6 +65,7 @@ protected:
     folder_ = new fs::path(fs::temp_directory_path() / ("velmara-palette-toolbar-" + std::to_string(::getpid())));
     fs::create_directories(*folder_ / "data");
     for (int n = 0; n < 8; ++n) Write(*folder_ / "data" / ("pal" + std::to_string(n) + ".cpt"), PaletteText(n == 1 ? 3 : 7));
+    Write(*folder_ / "data" / "RoughHard.cpt", PaletteText(7));
     raster_ = new test::TempRaster(Slope());
     scene_ = new TMainScene([](const std::string&) { return nullptr; });
     terrain_ = new TChartTerrain(*scene_, [] { QCoreApplication::processEvents(); });
@@ -72,6 +73,7 @@ protected:
     settings.RasterFile = raster_->path();
     settings.PaletteFile = (*folder_ / "data" / "pal0.cpt").string();
     settings.Inshore = true;
+    settings.TextureFolder = VELMARA_DATA_DIR "/textures";
     terrain_->StartUp(settings);
   }
   static void TearDownTestSuite() {
@@ -117,6 +119,7 @@ protected:
     };
     hooks.Beep = [this] { ++beeps_; };
     hooks.TerrainChanged = [this] { ++terrainChanges_; };
+    hooks.ApplyLook = [this](bool night, int shading) { looks_.emplace_back(night, shading); };
     toolbar_ = std::make_unique<TPaletteToolbar>(controls_, *terrain_, *scene_, context, hooks);
     return *toolbar_;
   }
@@ -165,6 +168,16 @@ protected:
     if (const char* dump = std::getenv("VELMARA_LEGEND_DUMP")) image.save(dump);
     return image;
   }
+  // The third and fourth materials of the terrain's combiner.
+  std::array<std::string, 2> Combined() const {
+    const scene::Material* shader = scene_->GLMaterialLibrary1.find("shader");
+    return {shader->combinerMaterials[0], shader->combinerMaterials[1]};
+  }
+  // A pixel of a surface picture's middle row.
+  TRgb Surface(const char* material, int x) const {
+    const std::uint32_t rgba = scene_->GLMaterialLibrary1.find(material)->texture.image->pixel(x, 512);
+    return {uint8_t(rgba >> 24), uint8_t(rgba >> 16), uint8_t(rgba >> 8)};
+  }
   int RendererInterval() const { return scene_->TerrainRenderer1->settings().contourInterval; }
 
   static fs::path* folder_;
@@ -182,6 +195,7 @@ protected:
   bool yes_ = true;
   int beeps_ = 0;
   int terrainChanges_ = 0;
+  std::vector<std::pair<bool, int>> looks_;
 };
 
 fs::path* PaletteToolbarTest::folder_ = nullptr;
@@ -202,10 +216,11 @@ TEST_F(PaletteToolbarTest, FirstRunStartsWithTheDefaultsAndTakesTheAutomaticRang
   EXPECT_TRUE(Box("minDepth")->isEnabled());
 
   QComboBox* palettes = Box("cbxPalette");
-  ASSERT_EQ(palettes->count(), 9);
+  ASSERT_EQ(palettes->count(), 10);
   EXPECT_EQ(palettes->itemText(0), "Velmara #7");
   EXPECT_EQ(palettes->itemText(7), "Keelplot Pro");
-  EXPECT_EQ(palettes->itemText(8), "Reef");
+  EXPECT_EQ(palettes->itemText(8), "RoughHard");
+  EXPECT_EQ(palettes->itemText(9), "Reef");
   EXPECT_EQ(Text("cbxPalette"), "Velmara #7");
   EXPECT_EQ(Box("minDepth")->count(), 21) << "the inshore depth list";
   EXPECT_EQ(Box("cbxContourInterval")->itemText(0), "1");
@@ -332,6 +347,10 @@ TEST_F(PaletteToolbarTest, HardnessAndRoughnessKeepTheirOwnRangesAndPalettes) {
   EXPECT_EQ(Box("minDepth")->count(), 14);
   EXPECT_EQ(Box("minDepth")->toolTip(), "Minimum hardness color range");
   EXPECT_EQ(scene_->hudInfo->text(), "Hardness Palette");
+  // The terrain shows the hardness picture over the detail picture: the deep west reads hardest.
+  EXPECT_EQ(Combined(), (std::array<std::string, 2>{"detail", "hard"}));
+  EXPECT_EQ(Surface("hard", 0), BandStart(0));
+  EXPECT_NE(Surface("hard", 1023), BandStart(0));
   // The legend shows the hardness palette's plain values.
   const TLegendLayout hard = toolbar_->Legend().Layout();
   ASSERT_FALSE(hard.labels.empty());
@@ -345,6 +364,7 @@ TEST_F(PaletteToolbarTest, HardnessAndRoughnessKeepTheirOwnRangesAndPalettes) {
   EXPECT_EQ(Get<QLabel>("lblType")->text(), "ROUGH");
   EXPECT_EQ(Text("maxDepth"), "10000");
   EXPECT_EQ(scene_->hudInfo->text(), "Roughness Palette");
+  EXPECT_EQ(Combined(), (std::array<std::string, 2>{"detail", "rough"}));
 
   Click("btnDepth");
   EXPECT_EQ(Get<QLabel>("lblType")->text(), "DEPTH");
@@ -352,6 +372,8 @@ TEST_F(PaletteToolbarTest, HardnessAndRoughnessKeepTheirOwnRangesAndPalettes) {
   EXPECT_EQ(Text("maxDepth"), "190");
   EXPECT_EQ(Box("minDepth")->count(), 21);
   EXPECT_EQ(Box("minDepth")->toolTip(), "Minimum depth color range");
+  EXPECT_EQ(Combined(), (std::array<std::string, 2>{"texture", "landtex"}));
+  EXPECT_EQ(scene_->hudInfo->text(), "");
   // "Auto" reads depths only: with hardness active it leaves the boxes alone.
   Click("btnHard");
   EXPECT_EQ(Text("maxDepth"), "7000");
@@ -444,6 +466,10 @@ TEST_F(PaletteToolbarTest, ProfilesAreSavedSelectedAndDeleted) {
   Choose("cbxPalette", "Reef");
   Click("btnContours");
   Get<QSpinBox>("VEEdit")->setValue(5);
+  // Night colours at 10 % shading (the look's controls, as the look leaves them).
+  Get<TKVTTransparentButton>("btnMoon")->SetDown(true);
+  Box("cbxShading")->addItems({"1%", "10%", "20%", "50%", "100%"});
+  Box("cbxShading")->setCurrentIndex(1);
   typedName_ = "  Skipper One  ";
   TriggerMenu(toolbar_->ProfileMenu(), "mnuSavesettings");
   ASSERT_TRUE(fs::exists(Profiles() / "Skipper One.sett"));
@@ -457,7 +483,9 @@ TEST_F(PaletteToolbarTest, ProfilesAreSavedSelectedAndDeleted) {
   Get<QSpinBox>("VEEdit")->setValue(1);
   toolbar_->cbxSavedSettingsDropDown();
   EXPECT_GE(Box("cbxSavedSettings")->findText("Skipper One"), 0);
+  looks_.clear();
   toolbar_->cbxSavedSettingsChange("Skipper One ");
+  EXPECT_EQ(looks_, (std::vector<std::pair<bool, int>>{{true, 1}})) << "night and 10 % come back";
   EXPECT_EQ(Text("cbxPalette"), "Reef");
   EXPECT_EQ(Depth().Count(), 2);
   EXPECT_EQ(Text("maxDepth"), "190");
@@ -508,7 +536,7 @@ TEST_F(PaletteToolbarTest, StartsWithTheSavedSystemProfile) {
   TPaletteToolbar& toolbar = Start();
   terrain_->OnError = nullptr;
   EXPECT_TRUE(messages_.empty()) << messages_.front();
-  ASSERT_EQ(logged.size(), 1u) << "the missing hardness palette is logged, not shown; the default name is not";
+  ASSERT_EQ(logged.size(), 1u) << "the missing hardness palette is logged, not shown";
   EXPECT_NE(logged[0].find("Gone.cpt"), std::string::npos) << logged[0];
   EXPECT_FALSE(toolbar.AutoPending());
   EXPECT_EQ(Text("cbxPalette"), "Reef");
