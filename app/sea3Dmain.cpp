@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -37,6 +38,7 @@
 #include <QSessionManager>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
@@ -79,6 +81,7 @@ TView3Dfrm::TView3Dfrm() : lightImages_(ToolImages("toolbar-light.png")), darkIm
     if (m.number == CloseMessage) close();
     if (m.number == PressMessage) Press(m.wParam, static_cast<int>(m.lParam));
     if (m.number == ReportStateMessage) ReportState();
+    if (m.number == KeyMessage) KeyInView(static_cast<int>(m.wParam), m.lParam != 0);
     if (m.number == SetPositionMessage && position_) position_->WritePosition({m.wParam * 1e-6, m.lParam * 1e-6});
   });
   ConnectHandlers();
@@ -168,6 +171,7 @@ void TView3Dfrm::SceneSetUp() {
   TPaletteToolbarHooks hooks;
   hooks.ShowMessage = [this](const std::string& text) { ShowMessage(QString::fromStdString(text)); };
   hooks.FocusView = [this] { view_->setFocus(); };
+  hooks.ApplyLook = [this](bool night, int shadingIndex) { ApplyProfileLook(night, shadingIndex); };
   palette_ = std::make_unique<TPaletteToolbar>(controls_, *terrain_, *scene_, palette, hooks);
   // The net is built once with the set-up's start values and hidden until one is set.
   BuildNetModel(*scene_, net_, Program().ProgramDir, 0, 0, 0, terrain_->CellSize(), 1.0);
@@ -179,7 +183,7 @@ void TView3Dfrm::SceneSetUp() {
   ShowBoatMarkers(*scene_, 1, false);
   BuildBoatScaleMenu();
   frameLoop_ = std::make_unique<TFrameLoop>(*scene_, *view_, controls_, *terrain_, test_, Program().InshoreMode);
-  look_ = std::make_unique<TTerrainLook>(*scene_, *terrain_, controls_, lightImages_, darkImages_, Program().TextureUnitCount);
+  look_ = std::make_unique<TTerrainLook>(*scene_, *terrain_, controls_, lightImages_, darkImages_);
   look_->BoatHeading = [this] { return frameLoop_->BoatHeading(); };
   // Day and night colours load the palette again and apply it.
   look_->OnDayNightChanged = [this] {
@@ -221,10 +225,11 @@ void TView3Dfrm::SceneSetUp() {
   view_->OnFrameRendered = [this] {
     if (recorder_.isRecording()) recorder_.addFrame(view_->Viewer().grabImage());
   };
-  look_->ApplyShading(4);
   // The stored light angle (180 at first) less 180, so that the light angle is the stored one.
   look_->SetLightAngle(180 - 180);
   look_->SetContrast(false);
+  // The start-up profile was applied before the look existed: its colours and shading now.
+  ApplyProfileLook(!palette_->AppliedProfile().dayColours, palette_->AppliedProfile().shadingIndex);
   if (QAction* light = controls_.Action("mnuLightDirection")) {
     light->setEnabled(true);
     connect(light, &QAction::triggered, this, [this] { look_->ShowLightDialog(this); });
@@ -283,6 +288,12 @@ void TView3Dfrm::SetUpNavigation() {
   view_->OnMouseUp = [this](QMouseEvent* event) { cameras_->GLSceneViewer1MouseUp(event); };
 }
 
+void TView3Dfrm::ApplyProfileLook(bool night, int shadingIndex) {
+  if (!look_) return;
+  if (night != look_->Night) look_->SetDayNight(night);
+  look_->ApplyShading(std::clamp(shadingIndex, 0, 4));
+}
+
 void TView3Dfrm::PlaceBoatAtStart() { PlaceBoatAt(terrain_->StartPoint()); }
 
 void TView3Dfrm::PlaceBoatAt(const TGridPoint& start) {
@@ -298,14 +309,37 @@ void TView3Dfrm::ReportState() {
     const auto* led = controls_.Get<TKVTLED>(name);
     return led && led->Status() ? 1 : 0;
   };
+  auto text = [this](const char* name) -> std::string {
+    QWidget* widget = controls_.Get<QWidget>(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+    if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText().toStdString();
+    return "";
+  };
   const auto* follow = controls_.Get<QCheckBox>("chkFollow");
   const auto* gps = controls_.Get<TKVTLED>("ledGPS");
+  // The position boxes as the skipper reads them, without blanks: degrees|minutes|hemisphere.
+  const std::string boxes = " boxLat=" + text("Lat_1") + "|" + text("Lat_2") + "|" + text("cbxN") + " boxLon=" + text("Long_1") + "|" +
+                            text("Long_2") + "|" + text("cbxE");
+  // The heads-up "Model Depth" value, its number only ("34.7 m" gives 34.7).
+  std::string modelDepth = "0";
+  if (const int at = scene_->hudDisplayInfo->IndexOfTitle("Model Depth"); at >= 0) {
+    const std::string value = scene_->hudDisplayInfo->Lines()[static_cast<std::size_t>(at)].Item;
+    if (!value.empty()) modelDepth = value.substr(0, value.find(' '));
+  }
+  const std::string readOuts = boxes + " modelDepth=" + modelDepth;
   char line[160];
   std::snprintf(line, sizeof line, "state lat=%.5f lon=%.5f follow=%d nautrec=%d gps=%d depth=%d unit=%s", frameLoop_ ? frameLoop_->Latitude() : 0.0,
                 frameLoop_ ? frameLoop_->Longitude() : 0.0, follow && follow->isChecked() ? 1 : 0, lamp("ledNautrec"), lamp("ledGPS"),
                 lamp("ledDepth"), UnitLabel(Program().DepthUnit));
   TErrorLog(TErrorLog::FileFor(Program().ProgramDir))
-      .Append(std::string(line) + " gpsHint=" + (gps ? gps->toolTip().toStdString() : std::string()), "state");
+      .Append(std::string(line) + readOuts + " gpsHint=" + (gps ? gps->toolTip().toStdString() : std::string()), "state");
+}
+
+void TView3Dfrm::KeyInView(int key, bool down) {
+  activateWindow();
+  view_->setFocus(Qt::OtherFocusReason);
+  QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier);
+  QApplication::sendEvent(view_, &event);
 }
 
 void TView3Dfrm::Press(std::int64_t nameHash, int item) {

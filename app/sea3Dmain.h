@@ -77,11 +77,15 @@ private:
   void GLCadencer1Progress(double deltaTime, double newTime);
   void ReloadBoatFromRegistry();
   void ShowMessage(const QString& text);
+  // A settings profile's day or night colours and shading level on the terrain.
+  void ApplyProfileLook(bool night, int shadingIndex);
   void PlaceBoatAtStart();
   // The boat, the sky anchor and the sea plane at a grid point, on the sea surface.
   void PlaceBoatAt(const TGridPoint& grid);
   void BuildBoatScaleMenu();
   // A control or menu item pressed through the window's port.
+  // A key pressed or released in the 3D view, from the port.
+  void KeyInView(int key, bool down);
   void Press(std::int64_t nameHash, int item);
   // One "state" line into the error log (see ControlCommands.h).
   void ReportState();

@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 
 namespace {
@@ -23,27 +22,8 @@ using velmara::test::WaitFor;
 
 void Press(const char* name) { ASSERT_TRUE(velmara::test::PressControl(name)) << name; }
 
-// The program's latest state line.
-QString State() {
-  const int before = [] {
-    QFile log("velmara.errlog");
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).count("state lat=") : 0;
-  }();
-  velmara::platform::PostMessage("TView3Dfrm", {velmara::ReportStateMessage, 0, 0});
-  QString text;
-  WaitFor([&] {
-    QFile log("velmara.errlog");
-    if (!log.open(QIODevice::ReadOnly)) return false;
-    text = QString::fromUtf8(log.readAll());
-    return text.count("state lat=") > before;
-  }, 10000);
-  return text.mid(text.lastIndexOf("state lat=")).section('\n', 0, 0);
-}
-
-double Value(const QString& state, const char* key) {
-  const QRegularExpression pattern(QString(key) + "=(-?[0-9.]+)");
-  return pattern.match(state).captured(1).toDouble();
-}
+QString State() { return velmara::test::ReportedState(); }
+double Value(const QString& state, const char* key) { return velmara::test::StateNumber(state, key); }
 
 TEST(FollowBoat, TheChartFollowsTheSimulatedVesselAndTheLampsItsStatus) {
   ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "run under Xvfb";
